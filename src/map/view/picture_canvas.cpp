@@ -1,0 +1,102 @@
+#include "map/view/picture_canvas.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+
+namespace pellamar {
+
+QColor ToQColor(Colour colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
+
+void PictureCanvas::Resize(int width_px, int height_px, qreal device_pixel_ratio, qreal logical_dpi) {
+  pending_.clear();
+  width_px_ = std::max(width_px, 1);
+  height_px_ = std::max(height_px, 1);
+  twips_per_px_ = logical_dpi > 0 ? 1440.0 / logical_dpi : 15.0;
+  const qreal ratio = device_pixel_ratio > 0 ? device_pixel_ratio : 1.0;
+  image_ = QImage(static_cast<int>(std::ceil(width_px_ * ratio)),
+                  static_cast<int>(std::ceil(height_px_ * ratio)), QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio);
+  image_.fill(ToQColor(background_));
+  print_x_ = print_y_ = 0;
+}
+
+const QImage& PictureCanvas::Image() {
+  Flush();
+  return image_;
+}
+
+void PictureCanvas::Clear() {
+  pending_.clear();
+  image_.fill(ToQColor(background_));
+  print_x_ = print_y_ = 0;
+}
+
+void PictureCanvas::SetLineStyle(LineStyle style) {
+  if (style == style_) return;
+  Flush();
+  style_ = style;
+}
+
+void PictureCanvas::SetLineWidth(int pixels) {
+  if (pixels == line_width_) return;
+  Flush();
+  line_width_ = std::max(pixels, 1);
+}
+
+QPen PictureCanvas::Pen(Colour colour) const {
+  QPen pen(ToQColor(colour));
+  pen.setCosmetic(true);
+  pen.setWidth(line_width_);
+  switch (style_) {
+    case LineStyle::Solid: pen.setStyle(Qt::SolidLine); break;
+    case LineStyle::Dashed: pen.setStyle(Qt::DashLine); break;
+    case LineStyle::Dotted: pen.setStyle(Qt::DotLine); break;
+  }
+  return pen;
+}
+
+void PictureCanvas::Line(double x1, double y1, double x2, double y2, Colour colour) {
+  if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+  if (!pending_.empty() && colour != pending_colour_) Flush();
+  pending_colour_ = colour;
+  const double k = 1.0 / twips_per_px_;
+  pending_.emplace_back(x1 * k, y1 * k, x2 * k, y2 * k);
+}
+
+void PictureCanvas::Flush() {
+  if (pending_.empty() || image_.isNull()) {
+    pending_.clear();
+    return;
+  }
+  QPainter p(&image_);
+  p.setPen(Pen(pending_colour_));
+  p.drawLines(pending_.data(), static_cast<int>(pending_.size()));
+  pending_.clear();
+}
+
+void PictureCanvas::Circle(double cx, double cy, double radius, Colour colour) {
+  if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(radius) || image_.isNull()) return;
+  Flush();
+  QPainter p(&image_);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Pen(colour));
+  const double k = 1.0 / twips_per_px_;
+  p.drawEllipse(QPointF(cx * k, cy * k), radius * k, radius * k);
+}
+
+void PictureCanvas::Print(std::string_view utf8) {
+  if (image_.isNull()) return;
+  Flush();
+  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  QPainter p(&image_);
+  p.setFont(font_);
+  p.setPen(ToQColor(fore_));
+  const double k = 1.0 / twips_per_px_;
+  const QFontMetricsF metrics(font_, &image_);
+  p.drawText(QPointF(print_x_ * k, print_y_ * k + metrics.ascent()), text);
+  print_x_ = 0;
+  print_y_ += metrics.height() * twips_per_px_;
+}
+
+}  // namespace pellamar

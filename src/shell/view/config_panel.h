@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <array>
+
+#include "map/map_state.h"
+#include "map/rebuild.h"
+#include "map/view/progress_row.h"
+#include "shell/settings.h"
+#include "shell/view/twips.h"
+
+namespace pellamar {
+
+// The configuration panel: zoom options, outline choice, the kept options
+// and the first progress row.
+class ConfigPanel final : public QFrame {
+  Q_OBJECT
+ public:
+  ConfigPanel(const Twips& twips, QWidget* parent = nullptr);
+
+  ZoomOption Zoom() const;
+  void SetZoom(ZoomOption option);
+  OutlineSet Outlines() const;
+
+  StartupOptions Options() const;
+  void SetOptions(const StartupOptions& options);
+
+  QCheckBox* AutoRefresh() { return ch_raf_auto_; }
+  QLabel* ChosenCity() { return label7_; }
+  ProgressRow* Progress() { return progress_; }
+
+ signals:
+  // "Contours précis" or "Carte globale" was clicked.
+  void outlinesChosen();
+  void autoRefreshToggled(bool on);
+
+ private:
+  std::array<QRadioButton*, 3> option1_{};
+  std::array<QRadioButton*, 2> option2_{};
+  QCheckBox* ch_raf_auto_;
+  QCheckBox* chec_mem_;
+  QCheckBox* ch_villes_;
+  QCheckBox* hloc_;
+  QLabel* label7_;
+  ProgressRow* progress_;
+};
+
+}  // namespace pellamar
