@@ -26,9 +26,15 @@ void MapPicture::mouseReleaseEvent(QMouseEvent* event) {
 
 void MapPicture::mouseMoveEvent(QMouseEvent* event) { emit moved(ToTwips(event->position())); }
 
-void MapPicture::resizeEvent(QResizeEvent*) {
+bool MapPicture::SyncCanvasSize() {
+  if (canvas_size_ == size()) return false;
+  canvas_size_ = size();
   canvas_.Resize(width(), height(), devicePixelRatioF(), logicalDpiY());
-  emit resized();
+  return true;
+}
+
+void MapPicture::resizeEvent(QResizeEvent*) {
+  if (SyncCanvasSize()) emit resized();
 }
 
 }  // namespace pellamar

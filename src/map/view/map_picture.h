@@ -17,6 +17,9 @@ class MapPicture final : public QWidget {
 
   PictureCanvas& Canvas() { return canvas_; }
   double TwipsPerPixel() const { return canvas_.TwipsPerPixel(); }
+  // Gives the picture the widget's size (its content is lost when that
+  // changes). Returns true when it changed.
+  bool SyncCanvasSize();
 
  signals:
   void released(Qt::MouseButton button, QPointF twips);
@@ -33,6 +36,7 @@ class MapPicture final : public QWidget {
  private:
   QPointF ToTwips(QPointF pixels) const;
   PictureCanvas canvas_;
+  QSize canvas_size_;
 };
 
 }  // namespace pellamar

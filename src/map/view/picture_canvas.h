@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
+#include <QPen>
 #include <QLineF>
 #include <QString>
 #include <vector>

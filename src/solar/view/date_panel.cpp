@@ -9,7 +9,7 @@ QLabel* Caption(const char* utf8, const QRect& geometry, QWidget* parent) {
   return label;
 }
 
-QLineEdit* Box(const char* name, const QRect& geometry, QWidget* parent) {
+QLineEdit* TextBox(const char* name, const QRect& geometry, QWidget* parent) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(name);
   box->setGeometry(geometry);
@@ -25,13 +25,13 @@ DatePanel::DatePanel(const Twips& t, QWidget* parent) : QFrame(parent) {
 
   // Left block: date, zone and clock.
   Caption("jour", t.Rect(120, 60, 600, 240), this);
-  text3_ = Box("Text3", t.Rect(120, 300, 600, 300), this);
+  text3_ = TextBox("Text3", t.Rect(120, 300, 600, 300), this);
   Caption("mois", t.Rect(840, 60, 600, 240), this);
-  text4_ = Box("Text4", t.Rect(840, 300, 600, 300), this);
-  fuseau_ = Box("Fuseau", t.Rect(120, 900, 600, 300), this);
+  text4_ = TextBox("Text4", t.Rect(840, 300, 600, 300), this);
+  fuseau_ = TextBox("Fuseau", t.Rect(120, 900, 600, 300), this);
   fuseau_->setToolTip(QString::fromUtf8("Votre fuseau horaire (décalage avec TU)"));
   Caption("TU +", t.Rect(120, 660, 700, 240), this);
-  text1_ = Box("Text1", t.Rect(840, 900, 900, 300), this);
+  text1_ = TextBox("Text1", t.Rect(840, 900, 900, 300), this);
   text1_->setReadOnly(true);
 
   // Middle block: the Sun's times for the place under the pointer.

@@ -1,0 +1,69 @@
+#include <QApplication>
+#include <QFileInfo>
+#include <QImage>
+#include <QPixmap>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "shell/command_line.h"
+#include "shell/view/main_window.h"
+#include "shell/view/qt_services.h"
+#include "shell/view/qt_settings_store.h"
+#include "solar/readout.h"
+
+namespace {
+
+// Starts the window offscreen at the requested size and writes it as a PNG.
+int Snapshot(const pellamar::CommandLine& options, QApplication& app) {
+  const pellamar::SystemClock clock(options.date, options.seconds_of_day, options.utc_offset_hours);
+  pellamar::QtSettingsStore settings = pellamar::QtSettingsStore::ForCurrentUser();
+  pellamar::StderrNotice notice;
+  pellamar::MainWindowServices services{&clock, &settings, &notice, app.applicationDirPath(), false};
+  pellamar::MainWindow window(services);
+  window.StartUp(QSize(options.snapshot_width, options.snapshot_height));
+  const QImage picture = window.grab().toImage();
+  const QString path = QString::fromStdString(*options.snapshot_path);
+  if (picture.isNull() || !picture.save(path, "PNG")) {
+    std::fprintf(stderr, "pellamar: impossible d'écrire l'image %s\n", options.snapshot_path->c_str());
+    return 1;
+  }
+  std::printf("%s\n", QFileInfo(path).absoluteFilePath().toLocal8Bit().constData());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  const pellamar::CommandLineParse parsed = pellamar::ParseCommandLine(args);
+  if (!parsed.options) {
+    std::fprintf(stderr, "pellamar: %s\n\n%s", parsed.error.c_str(), pellamar::CommandLineUsage().c_str());
+    return 2;
+  }
+  const pellamar::CommandLine& options = *parsed.options;
+  if (options.help) {
+    std::fputs(pellamar::CommandLineUsage().c_str(), stdout);
+    return 0;
+  }
+  if (options.readout) {
+    const pellamar::SystemClock clock(options.date, options.seconds_of_day, options.utc_offset_hours);
+    return pellamar::RunReadout(options, clock, std::cout, std::cerr);
+  }
+  if (options.snapshot_path && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+
+  QApplication app(argc, argv);
+  if (options.snapshot_path) return Snapshot(options, app);
+
+  const pellamar::SystemClock clock(options.date, options.seconds_of_day, options.utc_offset_hours);
+  pellamar::QtSettingsStore settings = pellamar::QtSettingsStore::ForCurrentUser();
+  pellamar::QtNotice notice;
+  pellamar::MainWindowServices services{&clock, &settings, &notice, app.applicationDirPath(), true};
+  pellamar::MainWindow window(services);
+  notice.SetParent(&window);
+  window.StartUp();
+  return app.exec();
+}

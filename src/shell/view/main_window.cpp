@@ -1,0 +1,257 @@
+#include "shell/view/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDir>
+#include <QIcon>
+#include <QLayout>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
+
+#include "map/view/map_picture.h"
+#include "map/view/progress_row.h"
+#include "shell/startup.h"
+#include "shell/view/config_panel.h"
+#include "solar/view/date_panel.h"
+
+namespace pellamar {
+namespace {
+
+// The layout's window height counts the title bar, menu and borders that the
+// client area does not have; this is their usual height, so the map ends a
+// little above the bottom of the window as designed.
+constexpr double kNonClientHeightTwips = 765;
+
+// The hourglass for the length of a rebuild, restored however it ends.
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+// The rebuild's calls into the rest of the window.
+class MainWindow::Steps final : public RebuildSteps {
+ public:
+  explicit Steps(MainWindow& w) : w_(w) {}
+  void HideDaylightPools() override {}
+  void ShowWindow() override {
+    if (!w_.isVisible()) w_.show();
+  }
+  void StepProgress() override {
+    w_.fra_config_->ChosenCity()->hide();
+    pellamar::StepProgress(w_.progress_);
+    w_.ShowProgress();
+  }
+  void PlaceSunMarker() override {}
+  void DrawCities() override {}
+  void ShowPosition() override {}
+  void DrawParallels() override {}
+  void DrawScaleBar() override {}
+  void RedrawDaylight() override {}
+  void ClearProgress() override {
+    w_.progress_.lit.fill(false);
+    w_.ShowProgress();
+  }
+  void ReadOutCentre() override { w_.OnMapMoved(QPointF(w_.map_.Xc, w_.map_.Yc)); }
+
+ private:
+  MainWindow& w_;
+};
+
+MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
+    : QMainWindow(parent),
+      services_(services),
+      outlines_(std::filesystem::path(QDir(services.data_folder).absolutePath().toStdString())),
+      steps_(std::make_unique<Steps>(*this)) {
+  setObjectName("Carte");
+  setWindowTitle("Pellamar");
+  const QIcon sun(":/pellamar/sun.png");
+  setWindowIcon(sun);
+
+  twips_ = Twips(1440.0 / std::max(1, logicalDpiY()));
+  central_ = new QWidget(this);
+  setCentralWidget(central_);
+
+  fra_cherche_ = new QFrame(central_);
+  fra_cherche_->setObjectName("FraCherche");
+  fra_cherche_->setFrameShape(QFrame::StyledPanel);
+  fra_config_ = new ConfigPanel(twips_, central_);
+  fra_sol_ = new DatePanel(twips_, central_);
+  // The panels are dense: their designed sizes fit an 8-point font.
+  QFont panel_font = font();
+  panel_font.setPointSizeF(8);
+  fra_config_->setFont(panel_font);
+  fra_sol_->setFont(panel_font);
+  list1_ = new QListWidget(central_);
+  list1_->setObjectName("List1");
+  list1_->hide();
+
+  picture1_ = new MapPicture(central_);
+  // Floating panels of the map; those of later features stay hidden until
+  // they are opened.
+  frame2_ = new QFrame(picture1_);
+  frame2_->setObjectName("Frame2");
+  frame2_->hide();
+  frame4_ = new QFrame(picture1_);
+  frame4_->setObjectName("Frame4");
+  frame4_->hide();
+  picture2_ = new QWidget(picture1_);
+  picture2_->setObjectName("Picture2");
+  frame3_ = new ProgressPanel(twips_.PerPixel(), picture1_);
+  frame3_->hide();
+
+  timer1_ = new QTimer(this);
+  timer1_->setObjectName("Timer1");
+  timer1_->setInterval(800);
+
+  mlieu_ = new QMenu(QStringLiteral("  "), this);
+  mlieu_->setObjectName("Mlieu");
+  QAction* mdef = mlieu_->addAction(QString::fromUtf8("Définir ce lieu"));
+  mdef->setObjectName("MDEF");
+  // Defining a place opens the city editor, which comes with the cities.
+  mdef->setEnabled(false);
+
+  connect(picture1_, &MapPicture::released, this, &MainWindow::OnMapReleased);
+  connect(picture1_, &MapPicture::moved, this, &MainWindow::OnMapMoved);
+  connect(fra_config_, &ConfigPanel::outlinesChosen, this, &MainWindow::RebuildMap);
+  connect(fra_config_, &ConfigPanel::autoRefreshToggled, this, [this](bool on) {
+    if (on) timer1_->start(); else timer1_->stop();
+  });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::StartUp(std::optional<QSize> client_size) {
+  // Size: the whole available screen, or what the caller asks for.
+  if (client_size) {
+    resize(*client_size);
+  } else if (const QScreen* s = screen()) {
+    setGeometry(s->availableGeometry());
+  }
+  // Give the central area its size now, before anything is shown.
+  if (layout()) layout()->activate();
+  ApplyLayout();
+  fra_config_->SetZoom(ZoomOption::ZoomIn);
+
+  // Time zone and date from the computer's clock.
+  const Clock& clock = *services_.clock;
+  time_zone_ = static_cast<float>(clock.UtcOffsetHours());
+  fra_sol_->Zone()->setText(QString::fromStdString(ZoneText(time_zone_)));
+  const CivilDate today = clock.LocalDate();
+  fra_sol_->Day()->setText(QString::number(today.day));
+  fra_sol_->Month()->setText(QString::number(today.month));
+
+  // Options, the kept map view and the colours.
+  const StartupOptions options = ReadStartupOptions(*services_.settings);
+  fra_config_->SetOptions(options);
+  const KeptView view = ReadKeptView(*services_.settings, options.keep_map);
+  map_.ZOOMc = view.zoom;
+  map_.LATCENTD = view.lat_centre_deg;
+  map_.LONCENTD = view.lon_centre_deg;
+  PlaceCentre(map_, picture1_->width() * twips_.PerPixel(), picture1_->height() * twips_.PerPixel());
+  colours_ = ReadColours(*services_.settings);
+
+  started_ = true;
+  RebuildMap();
+}
+
+void MainWindow::ApplyLayout() {
+  laid_out_size_ = central_->size();
+  const double w = central_->width() * twips_.PerPixel();
+  const double h = central_->height() * twips_.PerPixel() + kNonClientHeightTwips;
+  layout_ = ComputeLayout(w, h);
+  fra_sol_->setGeometry(twips_.Rect(layout_.fra_sol));
+  fra_config_->setGeometry(twips_.Rect(layout_.fra_config));
+  fra_cherche_->setGeometry(twips_.Rect(layout_.fra_cherche));
+  list1_->setGeometry(twips_.Rect(layout_.fra_cherche.left, layout_.fra_cherche.bottom(),
+                                  layout_.fra_cherche.width, 2000));
+  picture1_->setGeometry(twips_.Rect(layout_.picture1));
+  frame2_->setGeometry(twips_.Rect(layout_.frame2));
+  frame3_->setGeometry(twips_.Rect(layout_.frame3));
+  frame4_->setGeometry(twips_.Rect(layout_.frame4));
+  picture2_->setGeometry(twips_.Rect(layout_.picture2));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (!started_ || central_->size() == laid_out_size_) return;
+  // The layout and the map follow the window: the centre stays the centre.
+  ApplyLayout();
+  PlaceCentre(map_, picture1_->width() * twips_.PerPixel(), picture1_->height() * twips_.PerPixel());
+  if (rebuilding_) {
+    rebuild_again_ = true;  // the picture was cleared under the rebuild
+  } else {
+    RebuildMap();
+  }
+}
+
+void MainWindow::RebuildMap() {
+  if (rebuilding_ || !started_) return;
+  rebuilding_ = true;
+  ++rebuild_count_;
+  picture1_->SyncCanvasSize();
+  {
+    WaitCursor wait;
+    // The timer stays out of the rebuild; it runs again afterwards if the
+    // automatic refresh is on.
+    timer1_->stop();
+    pellamar::RebuildMap(fra_config_->Outlines(), outlines_, map_, picture1_->Canvas(),
+                         *services_.notice, *steps_);
+    if (fra_config_->AutoRefresh()->isChecked()) timer1_->start();
+  }
+  rebuilding_ = false;
+  picture1_->update();
+  if (rebuild_again_) {
+    rebuild_again_ = false;
+    RebuildMap();
+  }
+}
+
+void MainWindow::ShowProgress() {
+  fra_config_->Progress()->Show(progress_);
+  frame3_->Row()->Show(progress_);
+  // Only the progress rows are repainted during long work; no other event
+  // is processed in the middle of a computation.
+  if (isVisible()) {
+    fra_config_->Progress()->repaint();
+    if (frame3_->isVisible()) frame3_->Row()->repaint();
+  }
+}
+
+void MainWindow::OnMapReleased(Qt::MouseButton button, QPointF twips) {
+  fra_config_->ChosenCity()->hide();
+  if (rebuilding_ || !HasScales(map_)) return;
+  if (button == Qt::LeftButton) {
+    if (ApplyLeftClick(map_, twips.x(), twips.y(), fra_config_->Zoom())) RebuildMap();
+    return;
+  }
+  popup_place_ = PlaceForPopup(map_, twips.x(), twips.y());
+  if (popup_place_ && isVisible()) mlieu_->popup(QCursor::pos());
+}
+
+void MainWindow::OnMapMoved(QPointF twips) {
+  if (!HasScales(map_)) return;
+  map_.RFlat = map_.LATCENTD;
+  map_.RFlon = map_.LONCENTD;
+  (void)twips;
+}
+
+void MainWindow::Quit() {
+  if (services_.write_settings) {
+    const StartupOptions options = fra_config_->Options();
+    WriteConfigOnQuit(*services_.settings, options, {map_.ZOOMc, map_.LATCENTD, map_.LONCENTD});
+  }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  Quit();
+  event->accept();
+}
+
+}  // namespace pellamar

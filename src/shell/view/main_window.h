@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QFrame>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QTimer>
+#include <memory>
+#include <optional>
+
+#include "map/map_state.h"
+#include "map/rebuild.h"
+#include "shell/settings.h"
+#include "shell/settings_store.h"
+#include "shell/user_notice.h"
+#include "shell/view/twips.h"
+#include "solar/clock.h"
+
+namespace pellamar {
+
+class ConfigPanel;
+class DatePanel;
+class MapPicture;
+class ProgressPanel;
+
+// What the main window needs from the platform.
+struct MainWindowServices {
+  const Clock* clock = nullptr;
+  SettingsStore* settings = nullptr;
+  UserNotice* notice = nullptr;
+  QString data_folder;  // where the outline and city files lie
+  // Whether quitting writes the "Config" settings (not for a picture made
+  // for a file, which only reads them).
+  bool write_settings = true;
+};
+
+// The main window "Carte": builds the panels, owns the shared state and wires
+// the handlers to the core in the documented order.
+class MainWindow final : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(const MainWindowServices& services, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Start-up: sizes the window (to the screen's available area, or to the
+  // given client size), lays out the panels, reads the settings and draws
+  // the map for the first time.
+  void StartUp(std::optional<QSize> client_size = std::nullopt);
+
+  // Clears the map and draws everything again. Ignored while a rebuild runs.
+  void RebuildMap();
+
+  // Quitting: writes the "Config" settings.
+  void Quit();
+
+  const MapState& Map() const { return map_; }
+  const MainLayout& Layout() const { return layout_; }
+  float TimeZone() const { return time_zone_; }
+  const OverlayColours& Colours() const { return colours_; }
+  MapPicture* Picture() { return picture1_; }
+  ConfigPanel* Config() { return fra_config_; }
+  DatePanel* SunFrame() { return fra_sol_; }
+  QTimer* Timer() { return timer1_; }
+  int RebuildCount() const { return rebuild_count_; }
+  const std::optional<GeoPoint>& PopupPlace() const { return popup_place_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  class Steps;
+  friend class Steps;
+
+  void ApplyLayout();
+  void OnMapReleased(Qt::MouseButton button, QPointF twips);
+  void OnMapMoved(QPointF twips);
+  void ShowProgress();
+
+  MainWindowServices services_;
+  Twips twips_;
+  MainLayout layout_;
+  MapState map_;
+  OverlayColours colours_;
+  ProgressRows progress_;
+  OutlineLibrary outlines_;
+  float time_zone_ = 0.0f;  // TimeZone: signed hours, local = UT + TimeZone
+  bool sun_dials_checked_ = true;  // Msoleil
+  std::optional<GeoPoint> popup_place_;  // the place of "Définir ce lieu"
+  bool rebuilding_ = false;
+  bool rebuild_again_ = false;  // a resize cleared the picture mid-rebuild
+  QSize laid_out_size_;
+  bool started_ = false;
+  int rebuild_count_ = 0;
+  std::unique_ptr<Steps> steps_;
+
+  QWidget* central_ = nullptr;
+  DatePanel* fra_sol_ = nullptr;
+  ConfigPanel* fra_config_ = nullptr;
+  QFrame* fra_cherche_ = nullptr;
+  QListWidget* list1_ = nullptr;
+  MapPicture* picture1_ = nullptr;
+  QFrame* frame2_ = nullptr;
+  ProgressPanel* frame3_ = nullptr;
+  QFrame* frame4_ = nullptr;
+  QWidget* picture2_ = nullptr;
+  QTimer* timer1_ = nullptr;
+  QMenu* mlieu_ = nullptr;
+};
+
+}  // namespace pellamar

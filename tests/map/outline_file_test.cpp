@@ -1,0 +1,87 @@
+#include "map/outline_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace pellamar {
+namespace {
+
+TEST(OutlineFileTest, ReadsLinesEndingInCrLfOrLf) {
+  for (const std::string eol : {"\r\n", "\n"}) {
+    SCOPED_TRACE(eol.size());
+    const OutlineLoad load = ParseOutline("0.5 0.25" + eol + "0.75 0.5" + eol + "2 0" + eol + "0.1 0.7");
+    ASSERT_EQ(load.status, OutlineStatus::Ok);
+    ASSERT_EQ(load.outline.size(), 4u);
+    EXPECT_DOUBLE_EQ(load.outline.x[0], 0.5);
+    EXPECT_FLOAT_EQ(load.outline.y[0], 0.25f);
+    EXPECT_DOUBLE_EQ(load.outline.x[2], 2);  // a break
+    EXPECT_DOUBLE_EQ(load.outline.x[3], 0.1);
+    EXPECT_FLOAT_EQ(load.outline.y[3], 0.7f);
+  }
+}
+
+TEST(OutlineFileTest, LinesFollowTheTextToNumberRule) {
+  const struct { const char* line; double x; float y; } cases[] = {
+      {"0.5", 0, 0.5f},                    // no space: x 0, the whole line is y
+      {"", 0, 0},                          // an empty line: the end of the data
+      {"0 0", 0, 0},
+      {" 0.5 0.25", 0, 0.5f},              // x text is the space alone; "0.50.25" stops at the second point
+      {"0.123456789012 0.5", 0.123456789012, 0.5f},
+      {"0.5 0.2 5", 0.5, 0.25f},           // blanks inside are ignored
+      {"0.5 0.25abc", 0.5, 0.25f},         // reading stops at a letter
+      {"abc 0.25", 0, 0.25f},
+      {"-0.5 .25", -0.5, 0.25f},
+      {"1e3 0.25", 1, 0.25f},              // no exponents
+      {"0.5 0.2.5", 0.5, 0.2f},            // one decimal point
+      {"0.5\t0.25", 0, 0.5f},              // a tab does not split; the whole line is y
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    const OutlineLoad load = ParseOutline(c.line);
+    ASSERT_EQ(load.status, OutlineStatus::Ok);
+    if (load.outline.size() == 0) {
+      EXPECT_STREQ(c.line, "");
+      continue;
+    }
+    EXPECT_DOUBLE_EQ(load.outline.x[0], c.x);
+    EXPECT_FLOAT_EQ(load.outline.y[0], c.y);
+  }
+}
+
+TEST(OutlineFileTest, CapacityIs200001Lines) {
+  std::string text;
+  for (std::size_t i = 0; i < kOutlineCapacity; ++i) text += "0.5 0.3\r\n";
+  EXPECT_EQ(ParseOutline(text).status, OutlineStatus::Ok);
+  EXPECT_EQ(ParseOutline(text).outline.size(), kOutlineCapacity);
+  text += "0.5 0.3\r\n";
+  const OutlineLoad too_long = ParseOutline(text);
+  EXPECT_EQ(too_long.status, OutlineStatus::TooLong);
+  EXPECT_EQ(too_long.outline.size(), 0u);
+}
+
+TEST(OutlineFileTest, MissingFileCannotBeOpened) {
+  EXPECT_EQ(ReadOutlineFile("/nonexistent/folder/totale.Asc").status, OutlineStatus::CannotOpen);
+  const auto dir = std::filesystem::temp_directory_path();
+  EXPECT_EQ(ReadOutlineFile(dir).status, OutlineStatus::CannotOpen);  // a folder
+}
+
+TEST(OutlineFileTest, ReadsAFileFromDisk) {
+  const auto path = std::filesystem::temp_directory_path() / "pellamar_outline_test.Asc";
+  {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("0.25 0.1\r\n0.26 0.11\r\n", f);
+    std::fclose(f);
+  }
+  const OutlineLoad load = ReadOutlineFile(path);
+  std::filesystem::remove(path);
+  ASSERT_EQ(load.status, OutlineStatus::Ok);
+  ASSERT_EQ(load.outline.size(), 2u);
+  EXPECT_DOUBLE_EQ(load.outline.x[1], 0.26);
+}
+
+}  // namespace
+}  // namespace pellamar

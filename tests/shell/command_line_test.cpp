@@ -1,0 +1,74 @@
+#include "shell/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/startup.h"
+
+namespace pellamar {
+namespace {
+
+TEST(CommandLineTest, NoOptionChangesNothing) {
+  const auto p = ParseCommandLine({});
+  ASSERT_TRUE(p.options);
+  EXPECT_FALSE(p.options->snapshot_path);
+  EXPECT_FALSE(p.options->date);
+  EXPECT_FALSE(p.options->seconds_of_day);
+  EXPECT_FALSE(p.options->utc_offset_hours);
+  EXPECT_FALSE(p.options->readout);
+}
+
+TEST(CommandLineTest, SnapshotWithClockOptions) {
+  const auto p = ParseCommandLine({"--snapshot", "out.png", "--size", "800x600", "--date", "2024-02-29",
+                                   "--time", "23:30:15", "--tz", "-5"});
+  ASSERT_TRUE(p.options) << p.error;
+  EXPECT_EQ(*p.options->snapshot_path, "out.png");
+  EXPECT_EQ(p.options->snapshot_width, 800);
+  EXPECT_EQ(p.options->snapshot_height, 600);
+  EXPECT_EQ(p.options->date->year, 2024);
+  EXPECT_EQ(p.options->date->month, 2);
+  EXPECT_EQ(p.options->date->day, 29);
+  EXPECT_EQ(*p.options->seconds_of_day, 23 * 3600 + 30 * 60 + 15);
+  EXPECT_EQ(*p.options->utc_offset_hours, -5);
+}
+
+TEST(CommandLineTest, DefaultsAndShortForms) {
+  const auto p = ParseCommandLine({"--snapshot", "a.png", "--time", "12:00", "--tz", "5.75", "--utc",
+                                   "--readout", "48.85,2.35"});
+  ASSERT_TRUE(p.options) << p.error;
+  EXPECT_EQ(p.options->snapshot_width, 1920);
+  EXPECT_EQ(p.options->snapshot_height, 1080);
+  EXPECT_EQ(*p.options->seconds_of_day, 43200);
+  EXPECT_EQ(*p.options->utc_offset_hours, 5.75);
+  EXPECT_TRUE(p.options->utc);
+  EXPECT_EQ(*p.options->readout, "48.85,2.35");
+}
+
+TEST(CommandLineTest, MalformedArgumentsAreRefusedWithAMessage) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"--snapshot"},           {"--size", "1920"},        {"--size", "10x10"},
+      {"--date", "2023-02-29"}, {"--date", "2024-13-01"},  {"--date", "24-01-01"},
+      {"--time", "24:00"},      {"--time", "12:60"},       {"--time", "1:00"},
+      {"--tz", "abc"},          {"--tz", "15"},            {"--tz", "1e1"},
+      {"--readout"},            {"--frobnicate"},
+  };
+  for (const auto& args : bad) {
+    SCOPED_TRACE(args[0] + (args.size() > 1 ? " " + args[1] : ""));
+    const auto p = ParseCommandLine(args);
+    EXPECT_FALSE(p.options);
+    EXPECT_FALSE(p.error.empty());
+  }
+}
+
+TEST(ZoneTextTest, ShortestTextWithAtMostTwoDecimals) {
+  const struct { double hours; const char* text; } cases[] = {
+      {2, "2"}, {-5, "-5"}, {5.75, "5.75"}, {5.5, "5.5"}, {-3.5, "-3.5"},
+      {0, "0"}, {-0.0, "0"}, {12.75, "12.75"}, {1.0 / 3, "0.33"}, {-0.001, "0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.hours);
+    EXPECT_EQ(ZoneText(c.hours), c.text);
+  }
+}
+
+}  // namespace
+}  // namespace pellamar

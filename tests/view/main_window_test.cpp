@@ -1,0 +1,171 @@
+#include "shell/view/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "map/view/map_picture.h"
+#include "shell/memory_settings_store.h"
+#include "shell/view/config_panel.h"
+#include "solar/view/date_panel.h"
+
+namespace pellamar {
+namespace {
+
+class RecordingNotice final : public UserNotice {
+ public:
+  void Message(std::string_view text) override { messages.emplace_back(text); }
+  bool Question(std::string_view, std::string_view) override { return false; }
+  void Beep() override {}
+  std::vector<std::string> messages;
+};
+
+// Counts the picture's pixels that are not white.
+int InkedPixels(MapPicture* picture) {
+  const QImage image = picture->Canvas().Image();
+  int inked = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) inked += (row[x] & 0xFFFFFF) != 0xFFFFFF;
+  }
+  return inked;
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder_.isValid());
+    // A square around the equator from 20° W to 20° E, ±20°.
+    std::ofstream out(folder_.filePath("totale.Asc").toStdString(), std::ios::binary);
+    const double pts[][2] = {{-20, -20}, {20, -20}, {20, 20}, {-20, 20}, {-20, -20}};
+    for (const auto& p : pts) {
+      out << (p[0] + 180) / 360 << ' ' << (p[1] + 90) / (180 * 1.4142135623730951) << "\r\n";
+    }
+  }
+
+  MainWindowServices Services() { return {&clock_, &settings_, &notice_, folder_.path(), false}; }
+
+  QTemporaryDir folder_;
+  FixedClock clock_{{2007, 3, 21}, 12 * 3600, -5};
+  MemorySettingsStore settings_;
+  RecordingNotice notice_;
+};
+
+TEST_F(MainWindowTest, StartsWithTheDefaultsAndDrawsTheWorld) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  EXPECT_EQ(window.windowTitle(), "Pellamar");
+  EXPECT_EQ(window.Map().ZOOMc, 13885);
+  EXPECT_EQ(window.Map().LATCENTD, 0);
+  EXPECT_EQ(window.Map().LONCENTD, 0);
+  EXPECT_TRUE(HasScales(window.Map()));
+  EXPECT_EQ(window.RebuildCount(), 1);
+  EXPECT_TRUE(notice_.messages.empty());
+  EXPECT_GT(InkedPixels(window.Picture()), 100);
+  // The time zone is the signed offset; the date boxes show the clock's date.
+  EXPECT_FLOAT_EQ(window.TimeZone(), -5);
+  EXPECT_EQ(window.SunFrame()->Zone()->text(), "-5");
+  EXPECT_EQ(window.SunFrame()->Day()->text(), "21");
+  EXPECT_EQ(window.SunFrame()->Month()->text(), "3");
+  // Every box checked on a first start, so the timer runs.
+  EXPECT_TRUE(window.Timer()->isActive());
+}
+
+TEST_F(MainWindowTest, ClickingTheMapRecentresZoomsAndRedraws) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  const MapState before = window.Map();
+  const int inked_before = InkedPixels(window.Picture());
+  // A click a quarter of the picture to the right and up.
+  MapPicture* picture = window.Picture();
+  const QPoint at(picture->width() * 3 / 4, picture->height() / 4);
+  QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, at);
+  EXPECT_EQ(window.RebuildCount(), 2);
+  EXPECT_DOUBLE_EQ(window.Map().ZOOMc, before.ZOOMc / 2);
+  EXPECT_GT(window.Map().LONCENTD, 0);
+  EXPECT_GT(window.Map().LATCENTD, 0);
+  const GeoPoint expected = [&] {
+    MapState m = before;
+    m.RFlat = m.LATCENTD;
+    m.RFlon = m.LONCENTD;
+    return Unproject(m, at.x() * picture->TwipsPerPixel(), at.y() * picture->TwipsPerPixel());
+  }();
+  EXPECT_NEAR(window.Map().LATCENTD, expected.lat_deg, 0.2);
+  EXPECT_NEAR(window.Map().LONCENTD, expected.lon_east_deg, 0.2);
+  // Zoomed in twice as close: the square covers more of the picture.
+  EXPECT_NE(InkedPixels(window.Picture()), inked_before);
+}
+
+TEST_F(MainWindowTest, LockedZoomOnlyRecentresAndTheOutlineChoiceRebuilds) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  window.Config()->SetZoom(ZoomOption::Lock);
+  QTest::mouseClick(window.Picture(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+  EXPECT_EQ(window.Map().ZOOMc, 13885);
+  // "Contours précis": the four precise files are missing here, each one
+  // reported once, and the map still rebuilds.
+  auto* precise = window.Config()->findChild<QRadioButton*>("Option2_0");
+  ASSERT_NE(precise, nullptr);
+  const int rebuilds = window.RebuildCount();
+  QTest::mouseClick(precise, Qt::LeftButton);
+  EXPECT_EQ(window.RebuildCount(), rebuilds + 1);
+  EXPECT_EQ(notice_.messages.size(), 4u);
+  EXPECT_EQ(notice_.messages[0], "Erreur à l'ouverture du fichier: Iles.Asc");
+}
+
+TEST_F(MainWindowTest, ARightClickKeepsThePlaceWithoutMovingTheMap) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  MapPicture* picture = window.Picture();
+  QTest::mouseMove(picture, QPoint(picture->width() / 2, picture->height() / 2));
+  QTest::mouseClick(picture, Qt::RightButton, Qt::NoModifier, QPoint(picture->width() / 2, 0));
+  ASSERT_TRUE(window.PopupPlace().has_value());
+  EXPECT_GT(window.PopupPlace()->lat_deg, 0);
+  EXPECT_NEAR(window.PopupPlace()->lon_east_deg, 0, 0.2);
+  EXPECT_EQ(window.RebuildCount(), 1);
+}
+
+TEST_F(MainWindowTest, KeptSettingsAreReadAndQuittingWritesThem) {
+  settings_.Write("Config", "LATCENTD", "4567.8");
+  settings_.Write("Config", "lonCentD", "-1250");
+  settings_.Write("Config", "Zoom", "899");
+  settings_.Write("Config", "Raf", "0");
+  MainWindowServices services = Services();
+  services.write_settings = true;
+  {
+    MainWindow window(services);
+    window.StartUp(QSize(1200, 800));
+    EXPECT_FLOAT_EQ(window.Map().LATCENTD, 45.678f);
+    EXPECT_FLOAT_EQ(window.Map().LONCENTD, -12.5f);
+    EXPECT_EQ(window.Map().ZOOMc, 899);
+    EXPECT_FALSE(window.Timer()->isActive());
+    QTest::mouseClick(window.Picture(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(window.Picture()->width() / 2, window.Picture()->height() / 2));
+    window.close();
+  }
+  EXPECT_EQ(settings_.Read("Config", "Zoom", ""), "449.5");
+  EXPECT_EQ(settings_.Read("Config", "MEM", ""), "1");
+  EXPECT_EQ(settings_.Read("Config", "Raf", ""), "0");
+}
+
+TEST_F(MainWindowTest, ResizingTheWindowLaysOutAndRedrawsTheMap) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  const int rebuilds = window.RebuildCount();
+  window.resize(1000, 700);
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(window.RebuildCount(), rebuilds + 1);
+  EXPECT_NEAR(window.Picture()->width(), window.Layout().picture1.width / window.Picture()->TwipsPerPixel(), 1);
+  EXPECT_NEAR(window.Map().Xc, window.Picture()->width() * window.Picture()->TwipsPerPixel() / 2, 1);
+  EXPECT_GT(InkedPixels(window.Picture()), 100);
+}
+
+}  // namespace
+}  // namespace pellamar
