@@ -132,7 +132,7 @@ TerminatorScanner::TerminatorScanner(const SunEphemeris& eph, TerminatorScan sca
   // that cannot advance (0, NaN) or a start so far out that whole steps are
   // lost in a float would never end: such a scan visits nothing.
   const float step = scan.ScanStep;
-  if (!(step != 0) || std::isnan(step) || std::abs(scan.ScanStart) > 32768) return;
+  if (step == 0 || std::isnan(step) || std::abs(scan.ScanStart) > 32768) return;
   for (float lat = static_cast<float>(scan.ScanStart);
        step > 0 ? lat <= scan_end_ : lat >= scan_end_; lat += step) {
     const double rad = static_cast<double>(lat) * kSunDegree;
