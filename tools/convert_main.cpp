@@ -120,9 +120,9 @@ int main(int argc, char** argv) {
 
   std::vector<SourceLine> world;
   for (const ShorePolygon& polygon : BuildShorePolygons(*shore_c)) {
-    const double area = std::abs(polygon.area_km2);
-    if ((polygon.level == 1 && area >= kCoarseIslandAreaKm2) ||
-        (polygon.level == 2 && area >= kCoarseLakeAreaKm2)) {
+    // A negative lake area marks a wide river section, not a lake.
+    if ((polygon.level == 1 && polygon.area_km2 >= kCoarseIslandAreaKm2) ||
+        (polygon.level == 2 && polygon.area_km2 >= kCoarseLakeAreaKm2)) {
       AddRings(world, polygon);
     }
   }
