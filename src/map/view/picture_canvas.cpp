@@ -17,6 +17,7 @@ void PictureCanvas::Resize(int width_px, int height_px, qreal device_pixel_ratio
   image_ = QImage(static_cast<int>(std::ceil(width_px_ * ratio)),
                   static_cast<int>(std::ceil(height_px_ * ratio)), QImage::Format_RGB32);
   image_.setDevicePixelRatio(ratio);
+  pixels_per_twip_ = ratio / twips_per_px_;
   image_.fill(ToQColor(background_));
   print_x_ = print_y_ = 0;
 }
@@ -61,7 +62,72 @@ void PictureCanvas::Line(double x1, double y1, double x2, double y2, Colour colo
   if (!pending_.empty() && colour != pending_colour_) Flush();
   pending_colour_ = colour;
   const double k = 1.0 / twips_per_px_;
+  if (style_ == LineStyle::Solid && line_width_ == 1 && !image_.isNull()) {
+    if (colour != thin_colour_) {
+      thin_colour_ = colour;
+      thin_rgb_ = ToQColor(colour).rgb();
+    }
+    const double s = pixels_per_twip_;
+    RasteriseThinLine(x1 * s, y1 * s, x2 * s, y2 * s);
+    return;
+  }
   pending_.emplace_back(x1 * k, y1 * k, x2 * k, y2 * k);
+}
+
+void PictureCanvas::RasteriseThinLine(double x1, double y1, double x2, double y2) {
+  const double xmax = image_.width() - 0.5, ymax = image_.height() - 0.5;
+  const auto inside = [&](double x, double y) { return x >= -0.5 && x < xmax && y >= -0.5 && y < ymax; };
+  if (inside(x1, y1) && inside(x2, y2)) {
+    // The common case: both ends on the picture.
+    Bresenham(static_cast<int>(x1 + 0.5), static_cast<int>(y1 + 0.5), static_cast<int>(x2 + 0.5),
+              static_cast<int>(y2 + 0.5), false);
+    return;
+  }
+  // Clip to the picture (Liang–Barsky) so a long line off the edge costs
+  // nothing; the walk still checks each pixel against rounding at the edge.
+  const double dx = x2 - x1, dy = y2 - y1;
+  double t0 = 0, t1 = 1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x1 + 0.5, xmax - x1, y1 + 0.5, ymax - y1};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) {
+      if (t > t1) return;
+      if (t > t0) t0 = t;
+    } else {
+      if (t < t0) return;
+      if (t < t1) t1 = t;
+    }
+  }
+  Bresenham(static_cast<int>(std::lround(x1 + t0 * dx)), static_cast<int>(std::lround(y1 + t0 * dy)),
+            static_cast<int>(std::lround(x1 + t1 * dx)), static_cast<int>(std::lround(y1 + t1 * dy)), true);
+}
+
+void PictureCanvas::Bresenham(int ax, int ay, int bx, int by, bool check_bounds) {
+  const int w = image_.width(), h = image_.height();
+  auto* bits = reinterpret_cast<QRgb*>(image_.bits());
+  const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+  const QRgb rgb = thin_rgb_;
+  const int sx = ax < bx ? 1 : -1, sy = ay < by ? 1 : -1;
+  const int adx = std::abs(bx - ax), ady = -std::abs(by - ay);
+  int err = adx + ady;
+  for (;;) {
+    if (!check_bounds || (ax >= 0 && ax < w && ay >= 0 && ay < h)) bits[ay * stride + ax] = rgb;
+    if (ax == bx && ay == by) break;
+    const int e2 = 2 * err;
+    if (e2 >= ady) {
+      err += ady;
+      ax += sx;
+    }
+    if (e2 <= adx) {
+      err += adx;
+      ay += sy;
+    }
+  }
 }
 
 void PictureCanvas::Flush() {

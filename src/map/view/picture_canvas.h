@@ -49,6 +49,9 @@ class PictureCanvas final : public Canvas {
  private:
   void Flush();
   QPen Pen(Colour colour) const;
+  // Solid one-pixel lines, the bulk of an outline, are set pixel by pixel.
+  void RasteriseThinLine(double x1, double y1, double x2, double y2);
+  void Bresenham(int ax, int ay, int bx, int by, bool check_bounds);
 
   QImage image_;
   int width_px_ = 0;
@@ -60,6 +63,9 @@ class PictureCanvas final : public Canvas {
   Colour fore_ = 0;
   QFont font_;
   double print_x_ = 0, print_y_ = 0;
+  double pixels_per_twip_ = 1.0 / 15.0;  // device pixels
+  Colour thin_colour_ = 0;
+  QRgb thin_rgb_ = 0xFF000000;  // thin_colour_ (black) as a QRgb
   std::vector<QLineF> pending_;
   Colour pending_colour_ = 0;
 };
