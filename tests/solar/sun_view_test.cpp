@@ -63,15 +63,6 @@ TEST(SunDialsPanelView, ClickOnEitherDialClosesThePanel) {
   }
 }
 
-TEST(SunDialsPanelView, DialsHaveTheDesignedSizeAndDrawTheNeedles) {
-  SunDialsPanel panel;
-  panel.show();
-  EXPECT_DOUBLE_EQ(panel.PicAZ().WidthTwips(), 1770);
-  const QImage before = panel.PicAZ().Picture().copy();
-  panel.UpdateFrom(48.85, -2.35, JuneAfternoon());
-  EXPECT_NE(panel.PicAZ().Picture(), before);
-}
-
 TEST(SunMarkerView, ReportsClicksAndPointerOffsetInTwips) {
   SunMarker marker;
   marker.show();
