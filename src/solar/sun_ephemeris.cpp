@@ -128,7 +128,7 @@ TerminatorScanner::TerminatorScanner(const SunEphemeris& eph, TerminatorScan sca
       sin_delta_(std::sin(eph.Delta * kSunDegree)),
       cos_delta_(std::cos(eph.Delta * kSunDegree)),
       scan_end_(scan.ScanEnd) {
-  // The walk below is the documented loop on a 32-bit float latitude. A step
+  // The walk below steps a 32-bit float latitude, as the display expects. A step
   // that cannot advance (0, NaN) or a start so far out that whole steps are
   // lost in a float would never end: such a scan visits nothing.
   const float step = scan.ScanStep;

@@ -135,7 +135,7 @@ TEST(SunMarkerPoint, SubsolarLongitudeWrapsAbove180) {
   EXPECT_EQ(SubsolarPointOf(Sun(0, 0)).Ls, 0);
 }
 
-// The documented per-meridian walk, one SunHeight per latitude: what the
+// The plain per-meridian walk, one SunHeight per latitude: what the
 // scanner's shortcut must reproduce exactly.
 float WalkMeridian(const SunEphemeris& e, const TerminatorScan& s, float lw) {
   float result = 0;
