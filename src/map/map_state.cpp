@@ -78,6 +78,16 @@ bool ApplyLeftClick(MapState& map, double x, double y, ZoomOption option) {
   return true;
 }
 
+std::optional<GeoPoint> PlaceUnderPointer(MapState& map, double x, double y) {
+  if (!HasScales(map)) return std::nullopt;
+  map.RFlat = map.LATCENTD;
+  map.RFlon = map.LONCENTD;
+  GeoPoint p = Unproject(map, x, y);
+  p.lat_deg = std::clamp(p.lat_deg, -90.0, 90.0);
+  p.lon_east_deg = std::clamp(p.lon_east_deg, -180.0, 180.0);
+  return p;
+}
+
 std::optional<GeoPoint> PlaceForPopup(const MapState& map, double x, double y) {
   if (!HasScales(map)) return std::nullopt;
   return Unproject(map, x, y);

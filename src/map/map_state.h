@@ -68,6 +68,11 @@ void UpdateScales(MapState& map, double width_twips, double height_twips);
 // caller rebuilds the map when it returns true.
 bool ApplyLeftClick(MapState& map, double x, double y, ZoomOption option);
 
+// The pointer read-out's place: keeps the centre in RFlat/RFlon, then gives
+// the place under (x, y) clamped to ±90° and ±180°. Empty, changing nothing,
+// while the map has no scales.
+[[nodiscard]] std::optional<GeoPoint> PlaceUnderPointer(MapState& map, double x, double y);
+
 // The place under (x, y) for the popup menu, relative to the centre kept in
 // RFlat/RFlon, without clamping. Empty while the map has no scales.
 [[nodiscard]] std::optional<GeoPoint> PlaceForPopup(const MapState& map, double x, double y);

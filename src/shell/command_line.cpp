@@ -71,6 +71,8 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args) {
       cl.help = true;
     } else if (arg == "--utc") {
       cl.utc = true;
+    } else if (arg == "--precise") {
+      cl.precise = true;
     } else if (arg == "--snapshot") {
       if (!value(v) || v.empty()) return {std::nullopt, "--snapshot attend un nom de fichier PNG"};
       cl.snapshot_path = std::string(v);
@@ -109,6 +111,7 @@ std::string CommandLineUsage() {
          "  --readout LAT,LON        affiche les données du Soleil pour ce lieu et quitte\n"
          "                           (degrés décimaux, longitude positive à l'est)\n"
          "  --utc                    avec --readout : heures en TU plutôt qu'en heure locale\n"
+         "  --precise                commence avec « Contours précis » plutôt que « Carte globale »\n"
          "  --date AAAA-MM-JJ        remplace la date de l'ordinateur\n"
          "  --time HH:MM[:SS]        remplace l'heure de l'ordinateur\n"
          "  --tz HEURES              remplace le fuseau horaire (décalage avec TU)\n";

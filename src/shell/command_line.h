@@ -18,6 +18,7 @@ struct CommandLine {
   std::optional<double> utc_offset_hours;    // --tz HOURS
   std::optional<std::string> readout;        // --readout LAT,LON (text as given)
   bool utc = false;                          // --utc
+  bool precise = false;                      // --precise: "Contours précis" at start
   bool help = false;                         // --help
 };
 

@@ -69,14 +69,14 @@ int RunReadout(const CommandLine& options, const Clock& clock, std::ostream& out
     return 2;
   }
 
-  // The date boxes as start-up fills them from the clock's date, and the zone
-  // as the zone box reads it back (one decimal).
+  // The date boxes as start-up fills them from the clock's date, and the
+  // clock's signed offset as the time zone.
   const CivilDate date = clock.LocalDate();
   std::string day_text;
   std::string month_text;
   AppendDecimal(day_text, date.day, 1);
   AppendDecimal(month_text, date.month, 1);
-  const float zone = static_cast<float>(std::round(clock.UtcOffsetHours() * 10) / 10);
+  const float zone = static_cast<float>(clock.UtcOffsetHours());
   const SunInstant instant = MakeSunInstant(day_text, month_text, clock, zone);
 
   // The pointer read-out: the dials' place in degrees (west-positive

@@ -32,7 +32,7 @@ TEST(CommandLineTest, SnapshotWithClockOptions) {
 }
 
 TEST(CommandLineTest, DefaultsAndShortForms) {
-  const auto p = ParseCommandLine({"--snapshot", "a.png", "--time", "12:00", "--tz", "5.75", "--utc",
+  const auto p = ParseCommandLine({"--snapshot", "a.png", "--time", "12:00", "--tz", "5.75", "--utc", "--precise",
                                    "--readout", "48.85,2.35"});
   ASSERT_TRUE(p.options) << p.error;
   EXPECT_EQ(p.options->snapshot_width, 1920);
@@ -40,6 +40,7 @@ TEST(CommandLineTest, DefaultsAndShortForms) {
   EXPECT_EQ(*p.options->seconds_of_day, 43200);
   EXPECT_EQ(*p.options->utc_offset_hours, 5.75);
   EXPECT_TRUE(p.options->utc);
+  EXPECT_TRUE(p.options->precise);
   EXPECT_EQ(*p.options->readout, "48.85,2.35");
 }
 

@@ -25,24 +25,24 @@ ConfigPanel::ConfigPanel(const Twips& t, QWidget* parent) : QFrame(parent) {
   for (int i = 0; i < 3; ++i) {
     option1_[i] = new QRadioButton(QString::fromUtf8(zoom_captions[i]), this);
     option1_[i]->setObjectName(QString("Option1_%1").arg(i));
-    option1_[i]->setGeometry(t.Rect(60, 40 + i * 250, 2200, 250));
+    option1_[i]->setGeometry(t.Rect(60, 40 + i * 250, 2600, 250));
     zoom_group->addButton(option1_[i], i);
   }
   option1_[0]->setChecked(true);
 
   ch_raf_auto_ = Check("ChRafAuto", "Rafraichissement automatique",
-                       "La carte se reconstruit régulièrement.", t.Rect(60, 790, 2500, 250), this);
+                       "La carte se reconstruit régulièrement.", t.Rect(60, 790, 2800, 250), this);
   chec_mem_ = Check("ChecMEM", "Conserver cette carte ",
                     "Pour le prochain lancement ou \"Reset\" du programme.  Gardera ou non cette carte.",
-                    t.Rect(60, 1040, 2500, 250), this);
+                    t.Rect(60, 1040, 2640, 250), this);
   ch_villes_ = Check("ChVilles", "Villes.", "Afficher ou non les villes sur la carte.",
-                     t.Rect(2600, 40, 1950, 250), this);
-  hloc_ = Check("HLOC", "Heure Locale.", nullptr, t.Rect(2600, 290, 1950, 250), this);
+                     t.Rect(2900, 40, 1700, 250), this);
+  hloc_ = Check("HLOC", "Heure Locale.", nullptr, t.Rect(2900, 290, 1700, 250), this);
 
   // Outline choice.
   auto* frame1 = new QGroupBox(this);
   frame1->setObjectName("Frame1");
-  frame1->setGeometry(t.Rect(2550, 800, 2030, 560));
+  frame1->setGeometry(t.Rect(2850, 800, 1750, 560));
   auto* outline_group = new QButtonGroup(this);
   const char* outline_captions[2] = {"Contours précis", "Carte globale"};
   const char* outline_tips[2] = {"Mais lents à charger.", "Peu précise mais rapide"};
@@ -50,7 +50,7 @@ ConfigPanel::ConfigPanel(const Twips& t, QWidget* parent) : QFrame(parent) {
     option2_[i] = new QRadioButton(QString::fromUtf8(outline_captions[i]), frame1);
     option2_[i]->setObjectName(QString("Option2_%1").arg(i));
     option2_[i]->setToolTip(QString::fromUtf8(outline_tips[i]));
-    option2_[i]->setGeometry(t.Rect(60, 20 + i * 250, 1930, 250));
+    option2_[i]->setGeometry(t.Rect(45, 20 + i * 250, 1690, 250));
     outline_group->addButton(option2_[i], i);
   }
   option2_[1]->setChecked(true);
@@ -81,6 +81,8 @@ void ConfigPanel::SetZoom(ZoomOption option) {
 OutlineSet ConfigPanel::Outlines() const {
   return option2_[0]->isChecked() ? OutlineSet::Precise : OutlineSet::Global;
 }
+
+void ConfigPanel::SetOutlines(OutlineSet set) { option2_[set == OutlineSet::Precise ? 0 : 1]->setChecked(true); }
 
 StartupOptions ConfigPanel::Options() const {
   return {chec_mem_->isChecked(), ch_raf_auto_->isChecked(), ch_villes_->isChecked(), hloc_->isChecked()};

@@ -25,6 +25,7 @@ class ConfigPanel final : public QFrame {
   ZoomOption Zoom() const;
   void SetZoom(ZoomOption option);
   OutlineSet Outlines() const;
+  void SetOutlines(OutlineSet set);
 
   StartupOptions Options() const;
   void SetOptions(const StartupOptions& options);

@@ -22,7 +22,8 @@ int Snapshot(const pellamar::CommandLine& options, QApplication& app) {
   pellamar::StderrNotice notice;
   pellamar::MainWindowServices services{&clock, &settings, &notice, app.applicationDirPath(), false};
   pellamar::MainWindow window(services);
-  window.StartUp(QSize(options.snapshot_width, options.snapshot_height));
+  window.StartUp(QSize(options.snapshot_width, options.snapshot_height),
+                 options.precise ? pellamar::OutlineSet::Precise : pellamar::OutlineSet::Global);
   const QImage picture = window.grab().toImage();
   const QString path = QString::fromStdString(*options.snapshot_path);
   if (picture.isNull() || !picture.save(path, "PNG")) {
@@ -64,6 +65,6 @@ int main(int argc, char* argv[]) {
   pellamar::MainWindowServices services{&clock, &settings, &notice, app.applicationDirPath(), true};
   pellamar::MainWindow window(services);
   notice.SetParent(&window);
-  window.StartUp();
+  window.StartUp(std::nullopt, options.precise ? pellamar::OutlineSet::Precise : pellamar::OutlineSet::Global);
   return app.exec();
 }

@@ -14,7 +14,14 @@
 #include "map/view/progress_row.h"
 #include "shell/startup.h"
 #include "shell/view/config_panel.h"
+#include "places/leading_number.h"
+#include "solar/sun_ephemeris.h"
+#include "solar/sun_instant.h"
+#include "solar/sun_marker.h"
+#include "solar/sun_times.h"
 #include "solar/view/date_panel.h"
+#include "solar/view/sun_dials_panel.h"
+#include "solar/view/sun_marker_widget.h"
 
 namespace pellamar {
 namespace {
@@ -48,7 +55,7 @@ class MainWindow::Steps final : public RebuildSteps {
     pellamar::StepProgress(w_.progress_);
     w_.ShowProgress();
   }
-  void PlaceSunMarker() override {}
+  void PlaceSunMarker() override { w_.PlaceSunMarker(); }
   void DrawCities() override {}
   void ShowPosition() override {}
   void DrawParallels() override {}
@@ -71,8 +78,9 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
       steps_(std::make_unique<Steps>(*this)) {
   setObjectName("Carte");
   setWindowTitle("Pellamar");
-  const QIcon sun(":/pellamar/sun.png");
-  setWindowIcon(sun);
+  // The Sun picture: the window's icon and the Sun image on the map.
+  const QPixmap sun(":/pellamar/sun.png");
+  if (!sun.isNull()) setWindowIcon(QIcon(sun));
 
   twips_ = Twips(1440.0 / std::max(1, logicalDpiY()));
   central_ = new QWidget(this);
@@ -105,6 +113,9 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
   picture2_->setObjectName("Picture2");
   frame3_ = new ProgressPanel(twips_.PerPixel(), picture1_);
   frame3_->hide();
+  frame8_ = new SunDialsPanel(picture1_);
+  soleil_ = new SunMarker(picture1_);
+  if (!sun.isNull()) soleil_->SetPicture(sun);
 
   timer1_ = new QTimer(this);
   timer1_->setObjectName("Timer1");
@@ -119,6 +130,12 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
 
   connect(picture1_, &MapPicture::released, this, &MainWindow::OnMapReleased);
   connect(picture1_, &MapPicture::moved, this, &MainWindow::OnMapMoved);
+  connect(soleil_, &SunMarker::clicked, this, &MainWindow::OnSunClicked);
+  connect(soleil_, &SunMarker::pointerMoved, this, [this](QPointF offset) {
+    // The map's read-out for the point under the pointer, without the clock.
+    ReadOut(Xpi_ + offset.x(), Ypi_ + offset.y());
+  });
+  connect(frame8_, &SunDialsPanel::closedByClick, this, [this] { sun_dials_checked_ = false; });
   connect(fra_config_, &ConfigPanel::outlinesChosen, this, &MainWindow::RebuildMap);
   connect(fra_config_, &ConfigPanel::autoRefreshToggled, this, [this](bool on) {
     if (on) timer1_->start(); else timer1_->stop();
@@ -127,7 +144,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::StartUp(std::optional<QSize> client_size) {
+void MainWindow::StartUp(std::optional<QSize> client_size, OutlineSet outlines) {
   // Size: the whole available screen, or what the caller asks for.
   if (client_size) {
     resize(*client_size);
@@ -138,6 +155,7 @@ void MainWindow::StartUp(std::optional<QSize> client_size) {
   if (layout()) layout()->activate();
   ApplyLayout();
   fra_config_->SetZoom(ZoomOption::ZoomIn);
+  fra_config_->SetOutlines(outlines);
 
   // Time zone and date from the computer's clock.
   const Clock& clock = *services_.clock;
@@ -176,6 +194,7 @@ void MainWindow::ApplyLayout() {
   frame3_->setGeometry(twips_.Rect(layout_.frame3));
   frame4_->setGeometry(twips_.Rect(layout_.frame4));
   picture2_->setGeometry(twips_.Rect(layout_.picture2));
+  frame8_->setGeometry(twips_.Rect(layout_.frame8));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -235,11 +254,55 @@ void MainWindow::OnMapReleased(Qt::MouseButton button, QPointF twips) {
   if (popup_place_ && isVisible()) mlieu_->popup(QCursor::pos());
 }
 
-void MainWindow::OnMapMoved(QPointF twips) {
-  if (!HasScales(map_)) return;
-  map_.RFlat = map_.LATCENTD;
-  map_.RFlon = map_.LONCENTD;
-  (void)twips;
+void MainWindow::OnMapMoved(QPointF twips) { ReadOut(twips.x(), twips.y()); }
+
+SunInstant MainWindow::Instant() const {
+  return MakeSunInstant(fra_sol_->Day()->text().toStdString(), fra_sol_->Month()->text().toStdString(),
+                        *services_.clock, time_zone_);
+}
+
+void MainWindow::ReadOut(double x, double y) {
+  const std::optional<GeoPoint> place = PlaceUnderPointer(map_, x, y);
+  if (!place) return;
+  LatI_ = place->lat_deg;
+  LongI_ = place->lon_east_deg;
+  LPo_ = -LongI_;
+  FPo_ = LatI_;
+  const std::int16_t day = RoundToInt16(LeadingNumber(fra_sol_->Day()->text().toStdString()));
+  const std::int16_t month = RoundToInt16(LeadingNumber(fra_sol_->Month()->text().toStdString()));
+  const SunTimesResult times =
+      SunTimes(day, month, LongI_, LatI_, fra_config_->Options().local_time, time_zone_);
+  fra_sol_->Sunrise()->setText(QString::fromStdString(times.tl));
+  fra_sol_->Transit()->setText(QString::fromStdString(times.TP));
+  fra_sol_->Sunset()->setText(QString::fromStdString(times.tc));
+  fra_sol_->Message()->setText(QString::fromStdString(times.Label10));
+  fra_sol_->Message()->setVisible(!times.Label10.empty());
+  LatI_ = times.latitude_rad;
+  LongI_ = times.longitude_west_rad;
+  EquationOfTime_ = times.EquationOfTime;
+  frame8_->UpdateFrom(FPo_, LPo_, Instant());
+}
+
+void MainWindow::PlaceSunMarker() {
+  const QSizeF size = soleil_->SizeTwips();
+  const SunMarkerMap geometry{map_.LATCENTD, map_.LONCENTD, map_.Pas_Inter, map_.PasLong,
+                              map_.Xc,       map_.Yc,       size.width(),   size.height()};
+  const SunMarkerPlace place = pellamar::PlaceSunMarker(ComputeSunEphemeris(Instant()), geometry);
+  Xpi_ = place.Xpi;
+  Ypi_ = place.Ypi;
+  // Far off the map the image simply lies outside the picture.
+  const auto px = [this](float twips) {
+    return static_cast<int>(std::clamp(std::lround(twips / twips_.PerPixel()), -100000L, 100000L));
+  };
+  soleil_->move(px(place.left), px(place.top));
+}
+
+void MainWindow::OnSunClicked() {
+  // The left-click rule, applied to the map point under the image's
+  // top-left corner.
+  fra_config_->ChosenCity()->hide();
+  if (rebuilding_) return;
+  if (ApplyLeftClick(map_, Xpi_, Ypi_, fra_config_->Zoom())) RebuildMap();
 }
 
 void MainWindow::Quit() {

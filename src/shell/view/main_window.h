@@ -22,6 +22,9 @@ class ConfigPanel;
 class DatePanel;
 class MapPicture;
 class ProgressPanel;
+class SunDialsPanel;
+class SunMarker;
+struct SunInstant;
 
 // What the main window needs from the platform.
 struct MainWindowServices {
@@ -45,7 +48,7 @@ class MainWindow final : public QMainWindow {
   // Start-up: sizes the window (to the screen's available area, or to the
   // given client size), lays out the panels, reads the settings and draws
   // the map for the first time.
-  void StartUp(std::optional<QSize> client_size = std::nullopt);
+  void StartUp(std::optional<QSize> client_size = std::nullopt, OutlineSet outlines = OutlineSet::Global);
 
   // Clears the map and draws everything again. Ignored while a rebuild runs.
   void RebuildMap();
@@ -60,6 +63,15 @@ class MainWindow final : public QMainWindow {
   MapPicture* Picture() { return picture1_; }
   ConfigPanel* Config() { return fra_config_; }
   DatePanel* SunFrame() { return fra_sol_; }
+  SunDialsPanel* SunDials() { return frame8_; }
+  SunMarker* SunImage() { return soleil_; }
+  bool SunDialsChecked() const { return sun_dials_checked_; }
+  // The observer's place of the last read-out: FPo north, LPo WEST positive.
+  double FPo() const { return FPo_; }
+  double LPo() const { return LPo_; }
+  // The Sun image's top-left corner on the map, twips.
+  double Xpi() const { return Xpi_; }
+  double Ypi() const { return Ypi_; }
   QTimer* Timer() { return timer1_; }
   int RebuildCount() const { return rebuild_count_; }
   const std::optional<GeoPoint>& PopupPlace() const { return popup_place_; }
@@ -75,6 +87,11 @@ class MainWindow final : public QMainWindow {
   void ApplyLayout();
   void OnMapReleased(Qt::MouseButton button, QPointF twips);
   void OnMapMoved(QPointF twips);
+  // The read-out for the map point (x, y): place, Sun times and dials.
+  void ReadOut(double x, double y);
+  SunInstant Instant() const;
+  void PlaceSunMarker();
+  void OnSunClicked();
   void ShowProgress();
 
   MainWindowServices services_;
@@ -85,6 +102,11 @@ class MainWindow final : public QMainWindow {
   ProgressRows progress_;
   OutlineLibrary outlines_;
   float time_zone_ = 0.0f;  // TimeZone: signed hours, local = UT + TimeZone
+  // The read-out's place: LatI/LongI in radians (LongI west positive) after
+  // the Sun times, as the solar clock reads them; FPo/LPo in degrees.
+  double LatI_ = 0, LongI_ = 0, FPo_ = 0, LPo_ = 0;
+  double EquationOfTime_ = 0;
+  double Xpi_ = 0, Ypi_ = 0;  // the Sun image's top-left corner, twips
   bool sun_dials_checked_ = true;  // Msoleil
   std::optional<GeoPoint> popup_place_;  // the place of "Définir ce lieu"
   bool rebuilding_ = false;
@@ -104,6 +126,8 @@ class MainWindow final : public QMainWindow {
   ProgressPanel* frame3_ = nullptr;
   QFrame* frame4_ = nullptr;
   QWidget* picture2_ = nullptr;
+  SunDialsPanel* frame8_ = nullptr;
+  SunMarker* soleil_ = nullptr;
   QTimer* timer1_ = nullptr;
   QMenu* mlieu_ = nullptr;
 };

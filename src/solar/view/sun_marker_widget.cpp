@@ -55,17 +55,21 @@ void SunMarker::paintEvent(QPaintEvent*) {
   p.drawPixmap(rect(), picture_);
 }
 
+// The image answers the mouse itself: nothing it receives reaches the map
+// beneath, or one click would re-centre the map twice.
+void SunMarker::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
 void SunMarker::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
     emit clicked();
   }
-  QWidget::mouseReleaseEvent(event);
+  event->accept();
 }
 
 void SunMarker::mouseMoveEvent(QMouseEvent* event) {
   const double twips_per_px = 1440.0 / logicalDpiX();
   emit pointerMoved(event->position() * twips_per_px);
-  QWidget::mouseMoveEvent(event);
+  event->accept();
 }
 
 }  // namespace pellamar
