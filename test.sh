@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/setup.sh
 pellamar_install_packages
-pellamar_build
+pellamar_build "$@"
 ctest --test-dir "${PELLAMAR_BUILD:-build}" --output-on-failure -j "$(nproc)"
