@@ -28,7 +28,7 @@ const OutlineLoad& OutlineLibrary::Load(std::string_view file_name) {
   const auto found = cache_.find(file_name);
   if (ec) {
     if (found != cache_.end()) cache_.erase(found);
-    return failed_;
+    return cannot_open_;
   }
   if (found != cache_.end() && found->second.size == size && found->second.mtime == mtime) {
     return found->second.load;
@@ -36,8 +36,7 @@ const OutlineLoad& OutlineLibrary::Load(std::string_view file_name) {
   OutlineLoad load = ReadOutlineFile(path);
   if (load.status != OutlineStatus::Ok) {
     if (found != cache_.end()) cache_.erase(found);
-    failed_.status = load.status;
-    return failed_;
+    return load.status == OutlineStatus::TooLong ? too_long_ : cannot_open_;
   }
   Entry& entry = cache_[std::string(file_name)];
   entry.size = size;

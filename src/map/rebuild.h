@@ -43,7 +43,8 @@ class OutlineLibrary {
   };
   std::filesystem::path folder_;
   std::map<std::string, Entry, std::less<>> cache_;
-  OutlineLoad failed_{OutlineStatus::CannotOpen, {}};
+  const OutlineLoad cannot_open_{OutlineStatus::CannotOpen, {}};
+  const OutlineLoad too_long_{OutlineStatus::TooLong, {}};
 };
 
 // What a rebuild calls in the rest of the program, in the order it calls it.

@@ -15,6 +15,7 @@
 #include "shell/memory_settings_store.h"
 #include "shell/view/config_panel.h"
 #include "solar/view/date_panel.h"
+#include "solar/view/dial_picture.h"
 #include "solar/view/sun_dials_panel.h"
 #include "solar/view/sun_marker_widget.h"
 

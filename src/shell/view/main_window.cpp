@@ -48,7 +48,9 @@ class MainWindow::Steps final : public RebuildSteps {
   explicit Steps(MainWindow& w) : w_(w) {}
   void HideDaylightPools() override {}
   void ShowWindow() override {
-    if (!w_.isVisible()) w_.show();
+    if (w_.isVisible()) return;
+    // Sized to the screen: maximised, so the frame stays on the screen too.
+    if (w_.fill_screen_) w_.showMaximized(); else w_.show();
   }
   void StepProgress() override {
     w_.fra_config_->ChosenCity()->hide();
@@ -150,6 +152,7 @@ void MainWindow::StartUp(std::optional<QSize> client_size, OutlineSet outlines) 
     resize(*client_size);
   } else if (const QScreen* s = screen()) {
     setGeometry(s->availableGeometry());
+    fill_screen_ = true;
   }
   // Give the central area its size now, before anything is shown.
   if (layout()) layout()->activate();

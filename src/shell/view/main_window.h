@@ -113,6 +113,7 @@ class MainWindow final : public QMainWindow {
   bool rebuild_again_ = false;  // a resize cleared the picture mid-rebuild
   QSize laid_out_size_;
   bool started_ = false;
+  bool fill_screen_ = false;  // shown maximised on the screen's available area
   int rebuild_count_ = 0;
   std::unique_ptr<Steps> steps_;
 
