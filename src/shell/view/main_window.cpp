@@ -12,9 +12,9 @@
 
 #include "map/view/map_picture.h"
 #include "map/view/progress_row.h"
+#include "places/leading_number.h"
 #include "shell/startup.h"
 #include "shell/view/config_panel.h"
-#include "places/leading_number.h"
 #include "solar/sun_ephemeris.h"
 #include "solar/sun_instant.h"
 #include "solar/sun_marker.h"
@@ -42,7 +42,10 @@ class WaitCursor {
 
 }  // namespace
 
-// The rebuild's calls into the rest of the window.
+// The rebuild's calls into the rest of the window. The day/night pools and
+// overlay, the cities, the position label, the parallels and the scale bar
+// have no drawing of their own yet: their steps keep their places in the
+// order and do nothing.
 class MainWindow::Steps final : public RebuildSteps {
  public:
   explicit Steps(MainWindow& w) : w_(w) {}
