@@ -12,10 +12,19 @@ out="$(mktemp -d)"
 export XDG_CONFIG_HOME="$out/config"   # first start: no settings
 trap 'rm -rf "$out"' EXIT
 
+medians() {
+  python3 -c 'import json,sys
+for r in json.load(open(sys.argv[1]))["results"]:
+    print("median %7.1f ms  %s" % (1000 * r["median"], r["command"]))' "$1"
+}
+
 hyperfine -N --warmup 3 --runs 30 --export-json "$out/snap.json" \
-  "$exe --snapshot $out/a.png" "$exe --snapshot $out/b.png --precise"
+  "$exe --snapshot $out/a.png" "$exe --snapshot $out/b.png --precise" > /dev/null
+medians "$out/snap.json"
 
 xvfb-run -a -s "-screen 0 1920x1080x24" bash -c "
-  QT_QPA_PLATFORM=xcb hyperfine -N --warmup 3 --runs 30 '$exe --snapshot $out/c.png'
-  QT_QPA_PLATFORM=xcb /usr/bin/time -f 'peak memory: %M KB' '$exe' --snapshot '$out/d.png' > /dev/null
+  QT_QPA_PLATFORM=xcb hyperfine -N --warmup 3 --runs 30 --export-json '$out/x11.json' \
+    '$exe --snapshot $out/c.png' > /dev/null
+  QT_QPA_PLATFORM=xcb /usr/bin/time -f 'peak memory (X11 window): %M KB' '$exe' --snapshot '$out/d.png' > /dev/null
 "
+medians "$out/x11.json" | sed 's/$/ (X11 window)/'
