@@ -22,15 +22,6 @@ MapState MapAt(float lat, float lon, double zoom) {
   return m;
 }
 
-TEST(MapStateTest, ScalesFollowZoomAndTheTruncatedCosineOfTheFraction) {
-  const MapState m = MapAt(0, 0, 13885);
-  EXPECT_FLOAT_EQ(m.Pas_Inter, static_cast<float>(kH / 13885));
-  // cos(0.5 × 0.017453292): practically the same scale both ways.
-  EXPECT_NEAR(m.PasLong / m.Pas_Inter, std::cos(0.5 * kDegToRadTruncated), 1e-6);
-  EXPECT_FLOAT_EQ(m.Xc, kW / 2);
-  EXPECT_FLOAT_EQ(m.Yc, kH / 2);
-}
-
 TEST(MapStateTest, ProjectionRoundTripsAndPutsTheCentreInTheMiddle) {
   const struct { float lat, lon; double zoom; } cases[] = {
       {0, 0, 13885}, {48.85f, 2.35f, 899}, {-33.9f, 151.2f, 3000}, {89.5f, -179.5f, 1}, {-90, 180, 12675.1}};

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -66,21 +65,6 @@ TEST(OutlineFileTest, MissingFileCannotBeOpened) {
   EXPECT_EQ(ReadOutlineFile("/nonexistent/folder/totale.Asc").status, OutlineStatus::CannotOpen);
   const auto dir = std::filesystem::temp_directory_path();
   EXPECT_EQ(ReadOutlineFile(dir).status, OutlineStatus::CannotOpen);  // a folder
-}
-
-TEST(OutlineFileTest, ReadsAFileFromDisk) {
-  const auto path = std::filesystem::temp_directory_path() / "pellamar_outline_test.Asc";
-  {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fputs("0.25 0.1\r\n0.26 0.11\r\n", f);
-    std::fclose(f);
-  }
-  const OutlineLoad load = ReadOutlineFile(path);
-  std::filesystem::remove(path);
-  ASSERT_EQ(load.status, OutlineStatus::Ok);
-  ASSERT_EQ(load.outline.size(), 2u);
-  EXPECT_DOUBLE_EQ(load.outline.x[1], 0.26);
 }
 
 }  // namespace

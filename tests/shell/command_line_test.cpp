@@ -7,16 +7,6 @@
 namespace pellamar {
 namespace {
 
-TEST(CommandLineTest, NoOptionChangesNothing) {
-  const auto p = ParseCommandLine({});
-  ASSERT_TRUE(p.options);
-  EXPECT_FALSE(p.options->snapshot_path);
-  EXPECT_FALSE(p.options->date);
-  EXPECT_FALSE(p.options->seconds_of_day);
-  EXPECT_FALSE(p.options->utc_offset_hours);
-  EXPECT_FALSE(p.options->readout);
-}
-
 TEST(CommandLineTest, SnapshotWithClockOptions) {
   const auto p = ParseCommandLine({"--snapshot", "out.png", "--size", "800x600", "--date", "2024-02-29",
                                    "--time", "23:30:15", "--tz", "-5"});
