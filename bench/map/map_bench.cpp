@@ -89,8 +89,8 @@ void BM_ParseOutline(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseOutline)->Unit(benchmark::kMillisecond);
 
-void Rebuild(benchmark::State& state, OutlineSet set, double zoom) {
-  OutlineLibrary library(Folder());
+void Rebuild(benchmark::State& state, const std::filesystem::path& folder, OutlineSet set, double zoom) {
+  OutlineLibrary library(folder);
   PictureCanvas canvas;
   canvas.Resize(kMapWidthPx, kMapHeightPx, 1.0, 96);
   MapState map;
@@ -105,9 +105,9 @@ void Rebuild(benchmark::State& state, OutlineSet set, double zoom) {
   }
 }
 
-void BM_RebuildGlobal(benchmark::State& state) { Rebuild(state, OutlineSet::Global, 13885); }
-void BM_RebuildPrecise(benchmark::State& state) { Rebuild(state, OutlineSet::Precise, 13885); }
-void BM_RebuildPreciseZoomed(benchmark::State& state) { Rebuild(state, OutlineSet::Precise, 900); }
+void BM_RebuildGlobal(benchmark::State& state) { Rebuild(state, Folder(), OutlineSet::Global, 13885); }
+void BM_RebuildPrecise(benchmark::State& state) { Rebuild(state, Folder(), OutlineSet::Precise, 13885); }
+void BM_RebuildPreciseZoomed(benchmark::State& state) { Rebuild(state, Folder(), OutlineSet::Precise, 900); }
 BENCHMARK(BM_RebuildGlobal)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RebuildPrecise)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RebuildPreciseZoomed)->Unit(benchmark::kMillisecond);
@@ -119,19 +119,7 @@ void ShippedRebuild(benchmark::State& state, OutlineSet set) {
     state.SkipWithError("set PELLAMAR_DATA to the program's data folder");
     return;
   }
-  OutlineLibrary library{std::filesystem::path(dir)};
-  PictureCanvas canvas;
-  canvas.Resize(kMapWidthPx, kMapHeightPx, 1.0, 96);
-  MapState map;
-  map.ZOOMc = 13885;
-  SetCentre(map, 0, 0);
-  PlaceCentre(map, canvas.WidthTwips(), canvas.HeightTwips());
-  NoSteps steps;
-  SilentNotice notice;
-  for (auto _ : state) {
-    RebuildMap(set, library, map, canvas, notice, steps);
-    benchmark::DoNotOptimize(canvas.Image().constBits());
-  }
+  Rebuild(state, dir, set, 13885);
 }
 void BM_ShippedGlobal(benchmark::State& state) { ShippedRebuild(state, OutlineSet::Global); }
 void BM_ShippedPrecise(benchmark::State& state) { ShippedRebuild(state, OutlineSet::Precise); }

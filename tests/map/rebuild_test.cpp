@@ -8,19 +8,12 @@
 #include <vector>
 
 #include "support/recording_canvas.h"
+#include "support/recording_notice.h"
 
 namespace pellamar {
 namespace {
 
 constexpr double kW = 28600, kH = 13565;
-
-class RecordingNotice final : public UserNotice {
- public:
-  void Message(std::string_view text) override { messages.emplace_back(text); }
-  bool Question(std::string_view, std::string_view) override { return false; }
-  void Beep() override {}
-  std::vector<std::string> messages;
-};
 
 class RecordingSteps final : public RebuildSteps {
  public:
@@ -69,7 +62,7 @@ class RebuildTest : public ::testing::Test {
   std::filesystem::path dir_;
   MapState map_;
   testing::RecordingCanvas canvas_{kW, kH};
-  RecordingNotice notice_;
+  testing::RecordingNotice notice_;
 };
 
 TEST_F(RebuildTest, GlobalMapDrawsTheGlobalFileThenPlacesTheSun) {

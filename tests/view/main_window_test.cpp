@@ -13,6 +13,7 @@
 
 #include "map/view/map_picture.h"
 #include "shell/memory_settings_store.h"
+#include "support/recording_notice.h"
 #include "shell/view/config_panel.h"
 #include "solar/view/date_panel.h"
 #include "solar/view/dial_picture.h"
@@ -21,14 +22,6 @@
 
 namespace pellamar {
 namespace {
-
-class RecordingNotice final : public UserNotice {
- public:
-  void Message(std::string_view text) override { messages.emplace_back(text); }
-  bool Question(std::string_view, std::string_view) override { return false; }
-  void Beep() override {}
-  std::vector<std::string> messages;
-};
 
 // Counts the picture's pixels that are not white.
 int InkedPixels(MapPicture* picture) {
@@ -58,7 +51,7 @@ class MainWindowTest : public ::testing::Test {
   QTemporaryDir folder_;
   FixedClock clock_{{2007, 3, 21}, 12 * 3600, -5};
   MemorySettingsStore settings_;
-  RecordingNotice notice_;
+  testing::RecordingNotice notice_;
 };
 
 TEST_F(MainWindowTest, StartsWithTheDefaultsAndDrawsTheWorld) {
@@ -186,7 +179,7 @@ class SunWindowTest : public ::testing::Test {
   // 21 March 2007, 12:00 UT: the Sun stands over 0.194° N, 1.822° E.
   FixedClock clock_{{2007, 3, 21}, 12 * 3600, 0};
   MemorySettingsStore settings_;
-  RecordingNotice notice_;
+  testing::RecordingNotice notice_;
 };
 
 TEST_F(SunWindowTest, TheSunImageStandsOnTheSubsolarPointAndAClickCentresOnIt) {
