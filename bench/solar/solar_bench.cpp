@@ -3,7 +3,7 @@
 // (<= 0.3 ms).
 #include <benchmark/benchmark.h>
 
-#include "map/canvas.h"
+#include "platform/canvas.h"
 #include "solar/sun_dials.h"
 #include "solar/sun_ephemeris.h"
 

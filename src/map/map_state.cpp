@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/settings.h"
 
 namespace pellamar {
 

@@ -9,6 +9,13 @@ namespace pellamar {
 inline constexpr double kDegToRadTruncated = 0.017453292;
 inline constexpr double kSqrt2 = 1.4142135623730951;
 
+// Zoom (visible map height in minutes of arc) when nothing was kept.
+inline constexpr double kDefaultZoom = 13885.0;
+// The whole world: √2 / 2.41 × 21600.
+inline constexpr double kWholeWorldZoom = 12675.109106746411;
+// The largest zoom a stored value or a click may reach.
+inline constexpr double kMaxZoom = 1'000'000.0;
+
 // What part of the world the map shows. Geometry is in twips of the map
 // picture, y down. Field names and widths are those every drawing relies on.
 struct MapState {

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "map/canvas.h"
+#include "platform/canvas.h"
 #include "map/map_state.h"
 #include "map/outline_file.h"
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "places/leading_number.h"
+#include "platform/leading_number.h"
 
 namespace pellamar {
 namespace {

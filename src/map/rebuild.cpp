@@ -85,4 +85,12 @@ void RebuildMap(OutlineSet set, OutlineLibrary& library, MapState& map, Canvas& 
   steps.ReadOutCentre();
 }
 
+std::array<double, 9> ProgressShapeLefts(double first_left, double shape_width) {
+  std::array<double, 9> lefts{};
+  lefts[0] = first_left;
+  for (int i = 1; i < 9; ++i) lefts[i] = 60 + i * (shape_width + 30);
+  return lefts;
+}
+
+
 }  // namespace pellamar

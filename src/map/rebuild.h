@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "map/canvas.h"
+#include "platform/canvas.h"
 #include "map/map_state.h"
 #include "map/outline_file.h"
-#include "shell/user_notice.h"
+#include "platform/user_notice.h"
 
 namespace pellamar {
 
@@ -77,5 +77,13 @@ void LoadOutlineFile(std::string_view file_name, Colour colour, OutlineLibrary& 
 // overlay, progress emptied, read-out of the centre.
 void RebuildMap(OutlineSet set, OutlineLibrary& library, MapState& map, Canvas& canvas,
                 UserNotice& notice, RebuildSteps& steps);
+
+// The progress shapes: element 0 at its designed place, elements 1 to 8
+// 30 twips apart after it.
+inline constexpr double kShapeWidth = 135, kShapeHeight = 135, kShapeGap = 30;
+
+// Left edges of the nine shapes of a progress row whose element 0 is at
+// first_left with the given width.
+[[nodiscard]] std::array<double, 9> ProgressShapeLefts(double first_left, double shape_width);
 
 }  // namespace pellamar

@@ -1,6 +1,6 @@
 #include "places/city_file.h"
 
-#include "places/leading_number.h"
+#include "platform/leading_number.h"
 
 namespace pellamar {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "solar/clock.h"
+#include "platform/clock.h"
 
 namespace pellamar {
 

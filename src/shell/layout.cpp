@@ -21,11 +21,4 @@ MainLayout ComputeLayout(double window_width, double window_height) {
   return l;
 }
 
-std::array<double, 9> ProgressShapeLefts(double first_left, double shape_width) {
-  std::array<double, 9> lefts{};
-  lefts[0] = first_left;
-  for (int i = 1; i < 9; ++i) lefts[i] = 60 + i * (shape_width + 30);
-  return lefts;
-}
-
 }  // namespace pellamar

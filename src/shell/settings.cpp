@@ -9,7 +9,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "places/leading_number.h"
+#include "platform/leading_number.h"
 
 namespace pellamar {
 namespace {

@@ -1,19 +1,10 @@
 #pragma once
 
-#include "map/canvas.h"
-#include "shell/settings_store.h"
+#include "map/map_state.h"
+#include "overlays/colours.h"
+#include "platform/settings_store.h"
 
 namespace pellamar {
-
-// Zoom (visible map height in minutes of arc) when nothing was kept.
-inline constexpr double kDefaultZoom = 13885.0;
-// The whole world: √2 / 2.41 × 21600.
-inline constexpr double kWholeWorldZoom = 12675.109106746411;
-// The largest zoom a stored value or a click may reach.
-inline constexpr double kMaxZoom = 1'000'000.0;
-// CouleurPara value that marks the special parallels as hidden (the
-// platform's button-face system colour).
-inline constexpr Colour kHiddenColour = 0x8000000F;
 
 // The check boxes kept in section "Config".
 struct StartupOptions {
@@ -28,13 +19,6 @@ struct KeptView {
   double zoom = kWholeWorldZoom;  // ZOOMc
   float lat_centre_deg = 0.0f;    // LATCENTD, north positive
   float lon_centre_deg = 0.0f;    // LONCENTD, east positive
-};
-
-// The three overlay colours of section "Couleurs".
-struct OverlayColours {
-  Colour curve = Rgb(255, 0, 0);      // CouleurLigne
-  Colour night = Rgb(240, 240, 0);    // CouleurOmbre
-  Colour parallels = 0x008000;        // CouleurPara (may be kHiddenColour)
 };
 
 // "MEM", "Raf", "Villes", "LOC" of section "Config", each "1" when absent.

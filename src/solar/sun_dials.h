@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "map/canvas.h"
+#include "platform/canvas.h"
 #include "solar/sun_ephemeris.h"
 
 namespace pellamar {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "places/leading_number.h"
+#include "platform/leading_number.h"
 
 namespace pellamar {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "solar/clock.h"
+#include "platform/clock.h"
 
 namespace pellamar {
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "map/rebuild.h"
+
 namespace pellamar {
 namespace {
 

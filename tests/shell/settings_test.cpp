@@ -7,7 +7,7 @@
 #include <tuple>
 #include <utility>
 
-#include "shell/memory_settings_store.h"
+#include "platform/memory_settings_store.h"
 
 namespace pellamar {
 namespace {

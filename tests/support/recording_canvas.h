@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "map/canvas.h"
+#include "platform/canvas.h"
 
 namespace pellamar::testing {
 

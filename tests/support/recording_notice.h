@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/user_notice.h"
+#include "platform/user_notice.h"
 
 namespace pellamar::testing {
 

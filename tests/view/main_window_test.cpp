@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "map/view/map_picture.h"
-#include "shell/memory_settings_store.h"
+#include "platform/memory_settings_store.h"
 #include "support/recording_notice.h"
 #include "shell/view/config_panel.h"
 #include "solar/view/date_panel.h"

@@ -7,7 +7,7 @@
 #include <QString>
 #include <vector>
 
-#include "map/canvas.h"
+#include "platform/canvas.h"
 
 namespace pellamar {
 

@@ -3,7 +3,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "shell/layout.h"
+#include "map/rebuild.h"
 
 namespace pellamar {
 

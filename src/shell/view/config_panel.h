@@ -9,9 +9,10 @@
 
 #include "map/map_state.h"
 #include "map/rebuild.h"
+#include "shell/layout.h"
 #include "map/view/progress_row.h"
 #include "shell/settings.h"
-#include "shell/view/twips.h"
+#include "platform/view/twips.h"
 
 namespace pellamar {
 

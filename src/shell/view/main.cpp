@@ -12,7 +12,7 @@
 #include "shell/view/main_window.h"
 #include "shell/view/qt_services.h"
 #include "shell/view/qt_settings_store.h"
-#include "solar/readout.h"
+#include "shell/readout.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include "map/view/map_picture.h"
 #include "map/view/progress_row.h"
-#include "places/leading_number.h"
+#include "platform/leading_number.h"
 #include "shell/startup.h"
 #include "shell/view/config_panel.h"
 #include "solar/sun_ephemeris.h"

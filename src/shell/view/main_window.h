@@ -11,10 +11,11 @@
 #include "map/map_state.h"
 #include "map/rebuild.h"
 #include "shell/settings.h"
-#include "shell/settings_store.h"
-#include "shell/user_notice.h"
-#include "shell/view/twips.h"
-#include "solar/clock.h"
+#include "platform/settings_store.h"
+#include "platform/user_notice.h"
+#include "platform/view/twips.h"
+#include "shell/layout.h"
+#include "platform/clock.h"
 
 namespace pellamar {
 

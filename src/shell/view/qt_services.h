@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <optional>
 
-#include "shell/user_notice.h"
-#include "solar/clock.h"
+#include "platform/user_notice.h"
+#include "platform/clock.h"
 
 namespace pellamar {
 

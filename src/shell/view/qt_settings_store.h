@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "shell/settings_store.h"
+#include "platform/settings_store.h"
 
 class QSettings;
 

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "shell/view/twips.h"
+#include "platform/view/twips.h"
 
 namespace pellamar {
 

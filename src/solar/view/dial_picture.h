@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "map/canvas.h"
+#include "platform/canvas.h"
 
 namespace pellamar {
 

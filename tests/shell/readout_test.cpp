@@ -1,4 +1,4 @@
-#include "solar/readout.h"
+#include "shell/readout.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/settings_store.h"
+#include "platform/settings_store.h"
 
 namespace pellamar {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "shell/command_line.h"
-#include "solar/clock.h"
+#include "platform/clock.h"
 
 namespace pellamar {
 

@@ -3,7 +3,7 @@
 #include <QRect>
 #include <cmath>
 
-#include "shell/layout.h"
+#include "platform/twip_rect.h"
 
 namespace pellamar {
 

@@ -1,4 +1,4 @@
-#include "places/leading_number.h"
+#include "platform/leading_number.h"
 
 #include <charconv>
 #include <cmath>
