@@ -65,7 +65,7 @@ class MainWindow::Steps final : public RebuildSteps {
   void ShowPosition() override {}
   void DrawParallels() override {}
   void DrawScaleBar() override {}
-  void RedrawDaylight() override {}
+  void RedrawDaylight() override { w_.RedrawDaylight(); }
   void ClearProgress() override {
     w_.progress_.lit.fill(false);
     w_.ShowProgress();
@@ -142,9 +142,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
   });
   connect(frame8_, &SunDialsPanel::closedByClick, this, [this] { sun_dials_checked_ = false; });
   connect(fra_config_, &ConfigPanel::outlinesChosen, this, &MainWindow::RebuildMap);
-  connect(fra_config_, &ConfigPanel::autoRefreshToggled, this, [this](bool on) {
-    if (on) timer1_->start(); else timer1_->stop();
-  });
+  connect(fra_config_, &ConfigPanel::autoRefreshToggled, this, [this](bool) { UpdateTimer(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -225,10 +223,9 @@ void MainWindow::RebuildMap() {
     WaitCursor wait;
     // The timer stays out of the rebuild; it runs again afterwards if the
     // automatic refresh is on.
-    timer1_->stop();
+    TimerHold hold(*this);
     pellamar::RebuildMap(fra_config_->Outlines(), outlines_, map_, picture1_->Canvas(),
                          *services_.notice, *steps_);
-    if (fra_config_->AutoRefresh()->isChecked()) timer1_->start();
   }
   rebuilding_ = false;
   picture1_->update();
@@ -309,6 +306,25 @@ void MainWindow::OnSunClicked() {
   fra_config_->ChosenCity()->hide();
   if (rebuilding_) return;
   if (ApplyLeftClick(map_, Xpi_, Ypi_, fra_config_->Zoom())) RebuildMap();
+}
+
+MainWindow::TimerHold::TimerHold(MainWindow& w) : w_(w) {
+  ++w_.timer_holds_;
+  w_.UpdateTimer();
+}
+
+MainWindow::TimerHold::~TimerHold() {
+  --w_.timer_holds_;
+  w_.UpdateTimer();
+}
+
+void MainWindow::UpdateTimer() {
+  const bool run = started_ && timer_holds_ == 0 && fra_config_->AutoRefresh()->isChecked();
+  if (!run) {
+    timer1_->stop();
+  } else if (!timer1_->isActive()) {
+    timer1_->start();
+  }
 }
 
 void MainWindow::Quit() {

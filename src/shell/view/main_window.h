@@ -57,6 +57,45 @@ class MainWindow final : public QMainWindow {
   // Quitting: writes the "Config" settings.
   void Quit();
 
+  // Keeps Timer1 stopped while it lives: a rebuild, a day/night redraw or a
+  // modal window. Holds nest; the timer runs again when the last one ends and
+  // the automatic refresh is on.
+  class TimerHold {
+   public:
+    explicit TimerHold(MainWindow& w);
+    ~TimerHold();
+    TimerHold(const TimerHold&) = delete;
+    TimerHold& operator=(const TimerHold&) = delete;
+
+   private:
+    MainWindow& w_;
+  };
+  // Starts or stops Timer1: it runs exactly while "Rafraichissement
+  // automatique" is checked and nothing holds it.
+  void UpdateTimer();
+
+  // Day/night overlay (main_window_overlays.cpp).
+  // Validates the date boxes and redraws the curve and the night zone.
+  void RedrawDaylight();
+  // Slides the overlay sideways by -shift_twips with the Sun marker.
+  void SlideDaylight(double shift_twips);
+  // "Afficher la zone nuit" checked or not.
+  void ShowNightZone(bool on);
+  // Opens the colour panel.
+  void OpenColourPanel();
+
+  // Timer bookkeeping and read-out (main_window_readout.cpp).
+  // Sets both tick counters back to 0 (every day/night redraw does).
+  void ResetTickCounters();
+
+  // Cities (main_window_cities.cpp).
+  // Opens the country list of the search panel.
+  void OpenCountryList();
+  // Opens the user city editor, modally.
+  void OpenCityEditor();
+  // Opens the user city editor filled with the right-clicked place.
+  void DefineThisPlace();
+
   const MapState& Map() const { return map_; }
   const MainLayout& Layout() const { return layout_; }
   float TimeZone() const { return time_zone_; }
@@ -110,6 +149,7 @@ class MainWindow final : public QMainWindow {
   double Xpi_ = 0, Ypi_ = 0;  // the Sun image's top-left corner, twips
   bool sun_dials_checked_ = true;  // Msoleil
   std::optional<GeoPoint> popup_place_;  // the place of "Définir ce lieu"
+  int timer_holds_ = 0;
   bool rebuilding_ = false;
   bool rebuild_again_ = false;  // a resize cleared the picture mid-rebuild
   QSize laid_out_size_;

@@ -1,0 +1,10 @@
+#include "shell/view/main_window.h"
+
+namespace pellamar {
+
+void MainWindow::RedrawDaylight() {}
+void MainWindow::SlideDaylight(double) {}
+void MainWindow::ShowNightZone(bool) {}
+void MainWindow::OpenColourPanel() {}
+
+}  // namespace pellamar
