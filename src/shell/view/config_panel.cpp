@@ -37,7 +37,21 @@ ConfigPanel::ConfigPanel(const Twips& t, QWidget* parent) : QFrame(parent) {
                     t.Rect(60, 1040, 2640, 250), this);
   ch_villes_ = Check("ChVilles", "Villes.", "Afficher ou non les villes sur la carte.",
                      t.Rect(2900, 40, 1700, 250), this);
-  hloc_ = Check("HLOC", "Heure Locale.", nullptr, t.Rect(2900, 290, 1700, 250), this);
+  hloc_ = Check("HLOC", "Heure Locale.", "Ou heure T.U.", t.Rect(2900, 290, 1700, 250), this);
+  ch_soleil_ = Check("ChSoleil", "Courbe d'ensoleillement",
+                     "Afficher la courbe d'ensoleillement sur la terre, avec la zone de nuit.",
+                     t.Rect(2900, 540, 1700, 250), this);
+  ch_soleil_->setChecked(true);
+  qraon_ = Check("QRAON", "QRA Locator", "Coordonnées géographiques pour les Radio-amateurs.",
+                 t.Rect(1500, 1040, 1300, 250), this);
+  command1_ = new QPushButton("Reset", this);
+  command1_->setObjectName("Command1");
+  command1_->setToolTip(QString::fromUtf8(
+      "Relance l'affichage de la carte selon l'option \"Conserver cette carte\""));
+  command1_->setGeometry(t.Rect(2000, 1340, 800, 270));
+  command7_ = new QPushButton(QString::fromUtf8("Aujourd'hui"), this);
+  command7_->setObjectName("Command7");
+  command7_->setGeometry(t.Rect(2850, 1380, 1000, 240));
 
   // Outline choice.
   auto* frame1 = new QGroupBox(this);

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <array>
 
@@ -31,7 +32,14 @@ class ConfigPanel final : public QFrame {
   StartupOptions Options() const;
   void SetOptions(const StartupOptions& options);
 
-  QCheckBox* AutoRefresh() { return ch_raf_auto_; }
+  QCheckBox* AutoRefresh() { return ch_raf_auto_; }  // ChRafAuto
+  QCheckBox* KeepMap() { return chec_mem_; }         // ChecMEM
+  QCheckBox* Cities() { return ch_villes_; }         // ChVilles
+  QCheckBox* LocalTime() { return hloc_; }           // HLOC
+  QCheckBox* Curve() { return ch_soleil_; }          // ChSoleil
+  QCheckBox* Qra() { return qraon_; }                // QRAON
+  QPushButton* Reset() { return command1_; }         // Command1
+  QPushButton* Today() { return command7_; }         // Command7
   QLabel* ChosenCity() { return label7_; }
   ProgressRow* Progress() { return progress_; }
 
@@ -47,6 +55,10 @@ class ConfigPanel final : public QFrame {
   QCheckBox* chec_mem_;
   QCheckBox* ch_villes_;
   QCheckBox* hloc_;
+  QCheckBox* ch_soleil_;
+  QCheckBox* qraon_;
+  QPushButton* command1_;
+  QPushButton* command7_;
   QLabel* label7_;
   ProgressRow* progress_;
 };
