@@ -143,6 +143,10 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
   connect(frame8_, &SunDialsPanel::closedByClick, this, [this] { sun_dials_checked_ = false; });
   connect(fra_config_, &ConfigPanel::outlinesChosen, this, &MainWindow::RebuildMap);
   connect(fra_config_, &ConfigPanel::autoRefreshToggled, this, [this](bool) { UpdateTimer(); });
+  WireOverlays();
+  WireReadout();
+  WireCities();
+  WireMenus();
 }
 
 MainWindow::~MainWindow() = default;

@@ -83,6 +83,8 @@ class MainWindow final : public QMainWindow {
   void ShowNightZone(bool on);
   // Opens the colour panel.
   void OpenColourPanel();
+  // Forgets the curve's saved positions, so the next redraw starts afresh.
+  void ForgetDaylightCurve();
 
   // Timer bookkeeping and read-out (main_window_readout.cpp).
   // Sets both tick counters back to 0 (every day/night redraw does).
@@ -124,6 +126,11 @@ class MainWindow final : public QMainWindow {
   class Steps;
   friend class Steps;
 
+  // Each feature's widgets and handlers, wired once by the constructor.
+  void WireOverlays();
+  void WireReadout();
+  void WireCities();
+  void WireMenus();
   void ApplyLayout();
   void OnMapReleased(Qt::MouseButton button, QPointF twips);
   void OnMapMoved(QPointF twips);

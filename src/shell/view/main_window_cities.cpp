@@ -2,6 +2,7 @@
 
 namespace pellamar {
 
+void MainWindow::WireCities() {}
 void MainWindow::OpenCountryList() {}
 void MainWindow::OpenCityEditor() {}
 void MainWindow::DefineThisPlace() {}

@@ -2,7 +2,9 @@
 
 namespace pellamar {
 
+void MainWindow::WireOverlays() {}
 void MainWindow::RedrawDaylight() {}
+void MainWindow::ForgetDaylightCurve() {}
 void MainWindow::SlideDaylight(double) {}
 void MainWindow::ShowNightZone(bool) {}
 void MainWindow::OpenColourPanel() {}

@@ -2,6 +2,7 @@
 
 namespace pellamar {
 
+void MainWindow::WireReadout() {}
 void MainWindow::ResetTickCounters() {}
 
 }  // namespace pellamar

@@ -1,0 +1,7 @@
+#include "shell/view/main_window.h"
+
+namespace pellamar {
+
+void MainWindow::WireMenus() {}
+
+}  // namespace pellamar
