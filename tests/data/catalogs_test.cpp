@@ -44,16 +44,24 @@ TEST(CatalogsTest, MoCatalogInBothByteOrders) {
   EXPECT_FALSE(ParseMoCatalog(mo).has_value());
 }
 
-TEST(CatalogsTest, CountryNames) {
-  // The first of several names; JSON escapes, a surrogate pair among them.
-  EXPECT_EQ(ParseCountryNames(R"({"locale": "fr", "countries": {"FR": "France",
-                "GB": ["Royaume-Uni", "Grande-Bretagne"], "CI": "C\u00f4te d'Ivoire",
-                "XQ": "A \"quoted\" \\ name \ud83d\ude00"}})"),
-            (Names{{"FR", "France"}, {"GB", "Royaume-Uni"}, {"CI", "C\xC3\xB4te d'Ivoire"},
-                   {"XQ", "A \"quoted\" \\ name \xF0\x9F\x98\x80"}}));
-  for (const char* bad : {"", "[]", R"({"locale": "fr"})", R"({"countries": {"FR": 3}})",
-                          R"({"countries": {"FR": "France"}} trailing)"}) {
-    EXPECT_FALSE(ParseCountryNames(bad).has_value()) << bad;
+TEST(CatalogsTest, IsoCountryList) {
+  // Every value a string; escapes decoded; an entry without a code or a name
+  // left out; the last entry for a code wins.
+  const auto countries = ParseIsoCountries(R"({"3166-1": [
+      {"alpha_2": "FR", "alpha_3": "FRA", "name": "France", "numeric": "250"},
+      {"alpha_2": "KR", "common_name": "South Korea", "name": "Korea, Republic of"},
+      {"alpha_2": "CI", "name": "C\u00f4te d'Ivoire", "official_name": "R\u00e9publique"},
+      {"alpha_3": "XXX", "name": "No code"}, {"alpha_2": "XN"},
+      {"alpha_2": "GB", "name": "Old"}, {"alpha_2": "GB", "name": "United Kingdom"}]})");
+  ASSERT_TRUE(countries.has_value());
+  std::vector<std::string> seen;
+  for (const auto& [code, c] : *countries) seen.push_back(code + '|' + c.name + '|' + c.common_name);
+  EXPECT_EQ(seen, (std::vector<std::string>{"CI|C\xC3\xB4te d'Ivoire|", "FR|France|", "GB|United Kingdom|",
+                                            "KR|Korea, Republic of|South Korea"}));
+  for (const char* bad : {"", "[]", R"({"3166-2": []})", R"({"3166-1": [{"alpha_2": 3}]})",
+                          R"({"3166-1": [{"alpha_2": "FR", "name": "France"}]} trailing)",
+                          R"({"3166-1": [{"alpha_2": "FR")", R"({"3166-1": [], "3166-1": []})"}) {
+    EXPECT_FALSE(ParseIsoCountries(bad).has_value()) << bad;
   }
 }
 

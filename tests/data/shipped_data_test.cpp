@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -126,6 +127,115 @@ TEST_F(ShippedCitiesTest, KnownCitiesAtTheirPlace) {
     }
     EXPECT_EQ(found, 1);
   }
+}
+
+// The blocks of the file by heading (the text after "; "), each with its
+// city records, in file order.
+struct Block {
+  std::string heading;
+  std::vector<CityRecord> cities;
+};
+
+std::vector<Block> Blocks(const std::vector<std::string>& lines) {
+  std::vector<Block> blocks;
+  for (const std::string& line : lines) {
+    const CityLineKind kind = ClassifyCityLine(line);
+    if (kind == CityLineKind::CountryHeading) blocks.push_back({line.substr(2), {}});
+    else if (kind == CityLineKind::City && !blocks.empty())
+      if (const auto r = ParseCityLine(line)) blocks.back().cities.push_back(*r);
+  }
+  return blocks;
+}
+
+const Block* Find(const std::vector<Block>& blocks, std::string_view heading) {
+  for (const Block& b : blocks) {
+    if (b.heading == heading) return &b;
+  }
+  return nullptr;
+}
+
+TEST_F(ShippedCitiesTest, HeadingsInFrenchAndInFrenchOrder) {
+  const std::vector<Block> blocks = Blocks(lines_);
+  std::vector<std::string> headings;
+  for (const Block& b : blocks) headings.push_back(b.heading);
+  const auto at = [&](std::string_view heading) {
+    const auto it = std::find(headings.begin(), headings.end(), heading);
+    EXPECT_NE(it, headings.end()) << heading;
+    return it - headings.begin();
+  };
+  // French usage, not the English or index forms.
+  for (const char* heading : {"\xC9mirats arabes unis", "Arabie saoudite", "C\xF4te d'Ivoire", "\xC9tats-Unis",
+                              "Chine", "Macao", "Cor\xE9" "e du Sud", "\xCEles Salomon", "Russie", "Syrie"}) {
+    at(heading);
+  }
+  for (const char* english : {"Macau", "Saudi Arabia", "Salomon, \xCEles", "Russie, F\xE9" "d\xE9ration de"}) {
+    EXPECT_EQ(std::find(headings.begin(), headings.end(), english), headings.end()) << english;
+  }
+  // Letters first: "Sainte-" before "Saint-V", accents and blanks aside.
+  const std::pair<const char*, const char*> in_order[] = {
+      {"Sainte-H\xE9l\xE8ne, Ascension et Tristan da Cunha", "Saint-Vincent-et-les-Grenadines"},
+      {"Saint-Barth\xE9lemy", "Sainte-Lucie"},
+      {"\xC9gypte", "\xC9mirats arabes unis"},
+      {"\xC9mirats arabes unis", "\xC9quateur"},
+      {"Espagne", "\xC9tats-Unis"},
+      {"Cor\xE9" "e du Sud", "C\xF4te d'Ivoire"},
+      {"Guin\xE9" "e-Bissau", "Guin\xE9" "e \xC9quatoriale"},
+  };
+  for (const auto& [first, second] : in_order) EXPECT_LT(at(first), at(second)) << first << " / " << second;
+  // Accented initials sort with their letter, not after Z as bytes would.
+  EXPECT_EQ(headings.front(), "Afghanistan");
+  EXPECT_EQ(headings.back(), "Zimbabwe");
+}
+
+TEST_F(ShippedCitiesTest, TownsNotTheirPartsNorTheirRegionsFigures) {
+  const std::vector<Block> blocks = Blocks(lines_);
+  const auto names = [&](std::string_view heading) {
+    std::vector<std::string> out;
+    const Block* b = Find(blocks, heading);
+    EXPECT_NE(b, nullptr) << heading;
+    if (b != nullptr)
+      for (const CityRecord& c : b->cities) out.push_back(c.name);
+    return out;
+  };
+  const auto has = [](const std::vector<std::string>& list, std::string_view name) {
+    return std::find(list.begin(), list.end(), name) != list.end();
+  };
+  struct Presence { const char* heading; const char* name; bool listed; };
+  const Presence presence[] = {
+      {"\xC9tats-Unis", "New York", true},   {"\xC9tats-Unis", "Brooklyn", false},
+      {"\xC9tats-Unis", "Queens", false},    {"\xC9tats-Unis", "The Bronx", false},
+      {"\xC9tats-Unis", "Staten Island", false},
+      {"Bangladesh", "Dacca", true},         {"Bangladesh", "Paltan", false},
+      {"Cuba", "La Havane", true},           {"Cuba", "Cerro", false},
+      {"Chine", "Sanya", true},              {"Chine", "Dadonghai", false},
+      {"Chine", "Zhu Cheng", true},          {"Chine", "Mizhou", false},
+      {"Chine", "Zhu Cheng City", false},    {"Ta\xEFwan", "Taoyuan", true},
+      {"Ta\xEFwan", "Taoyuan City", false},   {"Macao", "Macao", true},
+      {"Italie", "Venise", true},            {"Sahara occidental", "La\xE2youne", true},
+  };
+  for (const Presence& p : presence) {
+    EXPECT_EQ(has(names(p.heading), p.name), p.listed) << p.heading << ": " << p.name;
+  }
+  // Manhattan, Kansas, may stay: none of New York's boroughs by position.
+  const Block* us = Find(blocks, "\xC9tats-Unis");
+  ASSERT_NE(us, nullptr);
+  int near_new_york = 0;
+  for (const CityRecord& c : us->cities) {
+    if (std::abs(c.latitude_deg - 40.714) < 0.2 && std::abs(c.lon_west_deg - 74.006) < 0.2) ++near_new_york;
+  }
+  EXPECT_EQ(near_new_york, 1);
+  // Figures of whole prefectures no longer make category 1 towns.
+  const Block* china = Find(blocks, "Chine");
+  ASSERT_NE(china, nullptr);
+  int checked = 0;
+  for (const CityRecord& c : china->cities) {
+    if (c.name == "Nanchong" || c.name == "Tai\x92" "an" || c.name == "Shantou") {
+      ++checked;
+      EXPECT_GT(c.category, '2') << c.name;
+    }
+    if (c.name == "Shanghai" || c.name == "Chongqing") EXPECT_EQ(c.category, '1') << c.name;
+  }
+  EXPECT_EQ(checked, 3);
 }
 
 }  // namespace

@@ -147,41 +147,37 @@ std::optional<std::map<std::string, std::string>> ParseMoCatalog(std::string_vie
   return out;
 }
 
-std::optional<std::map<std::string, std::string>> ParseCountryNames(std::string_view json) {
+std::optional<std::map<std::string, IsoCountry>> ParseIsoCountries(std::string_view json) {
   JsonReader in(json);
   if (!in.Eat('{')) return std::nullopt;
-  std::map<std::string, std::string> out;
-  bool seen_countries = false;
+  std::map<std::string, IsoCountry> out;
+  bool seen_list = false;
   while (!in.Peek('}')) {
     const auto key = in.String();
-    if (!key || !in.Eat(':')) return std::nullopt;
-    if (*key != "countries") {
-      if (!in.String()) return std::nullopt;  // "locale": "fr"
-    } else {
-      seen_countries = true;
+    if (!key || *key != "3166-1" || seen_list || !in.Eat(':') || !in.Eat('[')) return std::nullopt;
+    seen_list = true;
+    while (!in.Peek(']')) {
       if (!in.Eat('{')) return std::nullopt;
+      std::string code;
+      IsoCountry country;
       while (!in.Peek('}')) {
-        const auto code = in.String();
-        if (!code || !in.Eat(':')) return std::nullopt;
-        std::optional<std::string> name;
-        if (in.Eat('[')) {
-          name = in.String();
-          while (name && in.Eat(',')) {
-            if (!in.String()) return std::nullopt;
-          }
-          if (!in.Eat(']')) return std::nullopt;
-        } else {
-          name = in.String();
-        }
-        if (!name) return std::nullopt;
-        out.emplace(*code, *name);
+        const auto field = in.String();
+        if (!field || !in.Eat(':')) return std::nullopt;
+        auto value = in.String();
+        if (!value) return std::nullopt;
+        if (*field == "alpha_2") code = std::move(*value);
+        else if (*field == "name") country.name = std::move(*value);
+        else if (*field == "common_name") country.common_name = std::move(*value);
         if (!in.Eat(',')) break;
       }
       if (!in.Eat('}')) return std::nullopt;
+      if (!code.empty() && !country.name.empty()) out.insert_or_assign(std::move(code), std::move(country));
+      if (!in.Eat(',')) break;
     }
+    if (!in.Eat(']')) return std::nullopt;
     if (!in.Eat(',')) break;
   }
-  if (!in.Eat('}') || !in.AtEnd() || !seen_countries) return std::nullopt;
+  if (!in.Eat('}') || !in.AtEnd() || !seen_list) return std::nullopt;
   return out;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <numbers>
 #include <set>
 #include <tuple>
 
@@ -30,6 +31,53 @@ std::string CleanName(std::string_view utf8) {
   }
   while (!out.empty() && out.back() == ' ') out.pop_back();
   return out;
+}
+
+// A place of the city list with the population figure the converter
+// believes.
+struct Town {
+  const PbfCity* place = nullptr;
+  std::uint64_t figure = 0;
+};
+
+constexpr double kEarthRadiusKm = 6371.0;
+constexpr double kTownDensityPerKm2 = 6000.0;
+constexpr double kMinReachKm = 3.0;
+// A doubtful figure gives way to the largest one listed this close by.
+constexpr double kSameTownKm = 10.0;
+
+// Higher for a seat of a larger administrative unit: PPLC, PPLA, PPLA2…
+int FeatureRank(std::string_view code) {
+  if (code == "PPLC") return 6;
+  if (code == "PPLA") return 5;
+  if (code == "PPLA2") return 4;
+  if (code == "PPLA3") return 3;
+  if (code == "PPLA4") return 2;
+  return 1;
+}
+
+// The largest stated figure of another place of the same country within
+// kSameTownKm that is not itself doubtful; 0 when there is none.
+std::uint64_t SameTownFigure(const Town& town, const std::vector<Town>& towns, const CityRules& rules) {
+  std::uint64_t best = 0;
+  for (const Town& other : towns) {
+    if (&other == &town || rules.doubtful_populations.contains(other.place->geonames_id)) continue;
+    if (DistanceKm(town.place->lat_deg, town.place->lon_east_deg, other.place->lat_deg,
+                   other.place->lon_east_deg) <= kSameTownKm) {
+      best = std::max(best, other.place->population);
+    }
+  }
+  return best;
+}
+
+// GeoNames writes Chinese and Taiwanese towns as "Taoyuan City", "Zhu Cheng
+// City": the English rendering of 市, which French leaves out.
+std::string WithoutCitySuffix(std::string_view country, std::string_view name) {
+  constexpr std::string_view kSuffix = " City";
+  if ((country == "CN" || country == "TW") && name.size() > kSuffix.size() && name.ends_with(kSuffix)) {
+    name.remove_suffix(kSuffix.size());
+  }
+  return std::string(name);
 }
 
 std::string IdText(std::int64_t id) {
@@ -85,59 +133,116 @@ std::string FormatCityLine(double lat_deg, double lon_west_deg, char category, s
   return line;
 }
 
+double DistanceKm(double lat1_deg, double lon1_deg, double lat2_deg, double lon2_deg) {
+  constexpr double kRad = std::numbers::pi / 180.0;
+  const double dlat = (lat2_deg - lat1_deg) * kRad;
+  const double dlon = (lon2_deg - lon1_deg) * kRad;
+  const double h = std::sin(dlat / 2) * std::sin(dlat / 2) +
+                   std::cos(lat1_deg * kRad) * std::cos(lat2_deg * kRad) * std::sin(dlon / 2) * std::sin(dlon / 2);
+  return 2.0 * kEarthRadiusKm * std::asin(std::min(1.0, std::sqrt(h)));
+}
+
+double TownReachKm(std::uint64_t population) {
+  const double disc = std::sqrt(static_cast<double>(population) / (std::numbers::pi * kTownDensityPerKm2));
+  return std::max(kMinReachKm, disc);
+}
+
+std::string FrenchCountryName(const IsoCountry& country, const std::map<std::string, std::string>& french) {
+  std::string name;
+  if (const auto common = french.find(country.common_name); !country.common_name.empty()) {
+    name = common != french.end() ? common->second : country.common_name;
+  } else if (const auto formal = french.find(country.name); formal != french.end()) {
+    name = formal->second;
+  } else {
+    name = country.name;
+  }
+  // "Salomon, Îles", "Palestine, État de", "Iran, République islamique d'":
+  // the index form, read back as "Îles Salomon", "État de Palestine".
+  if (const auto comma = name.find(", "); comma != std::string::npos) {
+    const std::string head = name.substr(0, comma);
+    const std::string tail = name.substr(comma + 2);
+    const bool islands = tail == "\u00celes" || tail == "\u00cele";
+    const bool of = tail.ends_with(" de") || tail.ends_with(" du") || tail.ends_with(" de la") ||
+                    tail.ends_with(" des") || tail.ends_with(" d'");
+    if (islands || of) name = tail + (tail.ends_with('\'') ? "" : " ") + head;
+  }
+  // A lower-case first letter, as in "îles Cook": its capital.
+  if (name.starts_with("\u00ee")) name.replace(0, 2, "\u00ce");
+  else if (name.starts_with("\u00e9")) name.replace(0, 2, "\u00c9");
+  else if (!name.empty() && name[0] >= 'a' && name[0] <= 'z') name[0] = static_cast<char>(name[0] - 'a' + 'A');
+  return name;
+}
+
 std::vector<CountryBlock> SelectCities(const std::vector<PbfCity>& places,
                                        const std::map<std::string, std::string>& french_names,
                                        const std::map<std::string, std::string>& country_names,
                                        const CityRules& rules) {
-  // Towns by country, largest first (ties by id, for a stable result).
-  std::map<std::string, std::vector<const PbfCity*>> by_country;
+  std::map<std::string, std::vector<Town>> by_country;
   for (const PbfCity& place : places) {
     if (place.country.empty() || !IsTown(place.feature_code)) continue;
-    by_country[place.country].push_back(&place);
+    by_country[place.country].push_back({&place, place.population});
   }
   std::vector<CountryBlock> blocks;
   for (auto& [code, towns] : by_country) {
-    std::sort(towns.begin(), towns.end(), [](const PbfCity* a, const PbfCity* b) {
-      return std::tie(b->population, a->geonames_id) < std::tie(a->population, b->geonames_id);
+    for (Town& town : towns) {
+      if (rules.doubtful_populations.contains(town.place->geonames_id)) town.figure = SameTownFigure(town, towns, rules);
+    }
+    // Largest first; among equal figures the higher administrative rank,
+    // then the larger stated population, then the smaller id.
+    std::sort(towns.begin(), towns.end(), [](const Town& a, const Town& b) {
+      const int ra = FeatureRank(a.place->feature_code);
+      const int rb = FeatureRank(b.place->feature_code);
+      return std::tie(b.figure, rb, b.place->population, a.place->geonames_id) <
+             std::tie(a.figure, ra, a.place->population, b.place->geonames_id);
     });
     const auto hand_capital = rules.capitals.find(code);
     CountryBlock block;
     block.code = code;
-    if (const auto it = country_names.find(code); it != country_names.end()) {
-      block.name = CleanName(it->second);
-    } else if (const auto hand = rules.country_names.find(code); hand != rules.country_names.end()) {
+    if (const auto hand = rules.country_names.find(code); hand != rules.country_names.end()) {
       block.name = CleanName(hand->second);
+    } else if (const auto it = country_names.find(code); it != country_names.end()) {
+      block.name = CleanName(it->second);
     } else {
       block.name = code;
     }
-    for (std::size_t rank = 0; rank < towns.size(); ++rank) {
-      const PbfCity& town = *towns[rank];
-      const bool capital = town.feature_code == "PPLC" ||
-                           (hand_capital != rules.capitals.end() && hand_capital->second == town.geonames_id);
-      if (!capital && town.population < 100'000 && rank >= 3) continue;
+    std::vector<const Town*> listed;
+    for (const Town& town : towns) {
+      const PbfCity& place = *town.place;
+      const bool capital = place.feature_code == "PPLC" ||
+                           (hand_capital != rules.capitals.end() && hand_capital->second == place.geonames_id);
+      const bool seat = place.feature_code == "PPLA";
+      const bool doubtful = rules.doubtful_populations.contains(place.geonames_id);
+      if (!capital && !seat && !doubtful && town.figure < 100'000 && listed.size() >= 3) continue;
+      if (!capital && !seat) {
+        // Every place listed so far is at least as large as this one.
+        const bool part_of_larger = std::any_of(listed.begin(), listed.end(), [&](const Town* larger) {
+          return DistanceKm(larger->place->lat_deg, larger->place->lon_east_deg, place.lat_deg, place.lon_east_deg) <
+                 TownReachKm(larger->figure);
+        });
+        if (part_of_larger) continue;
+      }
       std::string name;
-      if (const auto it = rules.names.find(town.geonames_id); it != rules.names.end()) {
+      if (const auto it = rules.names.find(place.geonames_id); it != rules.names.end()) {
         name = CleanName(it->second);
-      } else if (const auto fr = french_names.find(IdText(town.geonames_id)); fr != french_names.end()) {
+      } else if (const auto fr = french_names.find(IdText(place.geonames_id)); fr != french_names.end()) {
         name = CleanName(fr->second);
       }
-      if (name.empty()) name = CleanName(town.name);
+      if (name.empty()) name = CleanName(WithoutCitySuffix(code, place.name));
       if (name.empty()) continue;
-      block.cities.push_back({town.geonames_id, town.lat_deg, -town.lon_east_deg,
-                              CityCategory(capital, town.population, town.feature_code), town.population,
+      listed.push_back(&town);
+      block.cities.push_back({place.geonames_id, place.lat_deg, -place.lon_east_deg,
+                              CityCategory(capital, town.figure, place.feature_code), town.figure,
                               std::move(name)});
     }
     std::sort(block.cities.begin(), block.cities.end(), [](const CityEntry& a, const CityEntry& b) {
-      const std::string fa = FoldForSorting(a.name);
-      const std::string fb = FoldForSorting(b.name);
-      return std::tie(fa, a.name, b.population, a.geonames_id) < std::tie(fb, b.name, a.population, b.geonames_id);
+      if (a.name != b.name) return FrenchBefore(a.name, b.name);
+      return std::tie(b.population, a.geonames_id) < std::tie(a.population, b.geonames_id);
     });
     if (!block.cities.empty()) blocks.push_back(std::move(block));
   }
   std::sort(blocks.begin(), blocks.end(), [](const CountryBlock& a, const CountryBlock& b) {
-    const std::string fa = FoldForSorting(a.name);
-    const std::string fb = FoldForSorting(b.name);
-    return std::tie(fa, a.name, a.code) < std::tie(fb, b.name, b.code);
+    if (a.name != b.name) return FrenchBefore(a.name, b.name);
+    return a.code < b.code;
   });
   return blocks;
 }
@@ -163,7 +268,8 @@ CityRules ShippedCityRules() {
   // Tokelau (no capital: the seat rotates between the atolls) and
   // Antarctica have none.
   rules.capitals = {{"IL", 281184}, {"PS", 282239}, {"EH", 2462881}};
-  // Names the French catalogue gives in an older form than today's usage.
+  // Names the French catalogue gives in an older or a foreign form, or
+  // lacks.
   rules.names = {
       {1526273, "Astana"},            // renamed from Nur-Sultan in 2022
       {1838524, "Busan"},             // catalogue: Pusan
@@ -171,7 +277,31 @@ CityRules ShippedCityRules() {
       {1880252, "Singapour"},
       {2427123, "N'Djam\u00e9na"},
       {1566083, "H\u00f4-Chi-Minh-Ville"},
+      {1821274, "Macao"},             // GeoNames: Macau
+      {2462881, "La\u00e2youne"},     // GeoNames: Laayoune
   };
+  // Headings where French usage differs from the ISO list's translation:
+  // the short name in use rather than the formal one, a name the catalogue
+  // leaves in English or in another language, Kosovo, which the list lacks.
+  rules.country_names = {
+      {"FK", "\u00celes Malouines"},
+      {"MO", "Macao"},
+      {"RU", "Russie"},
+      {"SY", "Syrie"},
+      {"TR", "Turquie"},
+      {"VA", "Vatican"},
+      {"VI", "\u00celes Vierges des \u00c9tats-Unis"},
+      {"XK", "Kosovo"},
+  };
+  // Figures that count a whole prefecture or county, checked by hand
+  // against the neighbouring places: Nanchong 7,150,000, Tai'an 5,499,000,
+  // Shantou 5,329,024, Dadonghai (a beach district of Sanya) 2,000,000, Zhu
+  // Cheng City 1,000,000 (its centre, Mizhou, 109,968, lies 0.4 km away),
+  // Puyang 3,590,000 (a Zhejiang town given the Henan prefecture's figure),
+  // Tianshui 3,500,000, Shiyan 3,460,000, Yunfu 2,612,800, Bayan Nur
+  // 1,760,000, Lijiang 1,137,600.
+  rules.doubtful_populations = {1800146, 1793724, 1795940, 1917790, 7602670, 1798425,
+                                1792892, 1794903, 1785725, 11838258, 1813253};
   return rules;
 }
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <tuple>
 
 namespace pellamar::tools {
 namespace {
@@ -195,6 +197,22 @@ std::string FoldForSorting(std::string_view cp1252) {
     else out.push_back(static_cast<char>(b));
   }
   return out;
+}
+
+bool FrenchBefore(std::string_view a, std::string_view b) {
+  const auto letters = [](const std::string& folded) {
+    std::string out;
+    for (const char c : folded) {
+      const auto u = static_cast<unsigned char>(c);
+      if ((u >= 'a' && u <= 'z') || (u >= '0' && u <= '9')) out.push_back(c);
+    }
+    return out;
+  };
+  const std::string fa = FoldForSorting(a);
+  const std::string fb = FoldForSorting(b);
+  const std::string la = letters(fa);
+  const std::string lb = letters(fb);
+  return std::tie(la, fa, a) < std::tie(lb, fb, b);
 }
 
 }  // namespace pellamar::tools

@@ -18,4 +18,10 @@ namespace pellamar::tools {
 // a French reader does (é with e, Œ with oe…). `cp1252` is encoded text.
 [[nodiscard]] std::string FoldForSorting(std::string_view cp1252);
 
+// French dictionary order of two Windows-1252 names: letters and digits
+// alone first (case, accents, blanks, hyphens and apostrophes set aside, so
+// "Sainte-Hélène" comes before "Saint-Vincent"), then the folded text with
+// its punctuation, then the bytes, so that different names never tie.
+[[nodiscard]] bool FrenchBefore(std::string_view a, std::string_view b);
+
 }  // namespace pellamar::tools
