@@ -285,7 +285,10 @@ CityRules ShippedCityRules() {
   // leaves in English or in another language, Kosovo, which the list lacks.
   rules.country_names = {
       {"FK", "\u00celes Malouines"},
+      {"FM", "Micron\u00e9sie"},
       {"MO", "Macao"},
+      {"PS", "Palestine"},
+      {"RE", "La R\u00e9union"},
       {"RU", "Russie"},
       {"SY", "Syrie"},
       {"TR", "Turquie"},
