@@ -215,9 +215,10 @@ TEST(CityListTest, DoubtfulFiguresGiveWayToTheTownsOwn) {
       {7, "Zhu Cheng City", "CN", "PPLA3", 1'000'000, 119.40259, 35.99502},
       {8, "Mizhou", "CN", "PPLA3", 109'968, 119.3975, 35.99472},    // 0.5 km
       {9, "Beijing", "CN", "PPLC", 11'716'620, 116.39723, 39.9075},
+      {10, "Twin", "CN", "PPL", 3'000'000, 117.12, 36.23},        // 5 km from Tai'an, as doubtful
   };
   CityRules rules;
-  rules.doubtful_populations = {1, 3, 5, 7};
+  rules.doubtful_populations = {1, 3, 5, 7, 10};
   std::vector<std::string> seen;
   for (const CountryBlock& b : SelectCities(places, {}, {}, rules)) {
     for (const CityEntry& c : b.cities) {
@@ -225,7 +226,8 @@ TEST(CityListTest, DoubtfulFiguresGiveWayToTheTownsOwn) {
     }
   }
   EXPECT_EQ(seen, (std::vector<std::string>{"0 Beijing 11716620", "4 Far 900000", "6 Nanchong 204368",
-                                            "6 Sanya 144753", "8 Tai'an 0", "6 Zhu Cheng 109968"}));
+                                            "6 Sanya 144753", "8 Tai'an 0", "8 Twin 0",
+                                            "6 Zhu Cheng 109968"}));
 }
 
 }  // namespace
