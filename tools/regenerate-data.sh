@@ -32,7 +32,16 @@ if [ -n "$need" ]; then
   apt-get install -y --no-install-recommends $need
 fi
 
-# Data packages: unpacked into the scratch folder, not installed.
+# Data packages: unpacked into the scratch folder, not installed. Their
+# pinned versions exist only in Debian 12's lists.
+for pkg in "$GSHHG_DEB" "$GEONAMES_DEB" "$ISO_DEB"; do
+  # apt-cache exits 0 on a version it does not know, printing nothing.
+  if ! apt-cache show "$pkg" 2>/dev/null | grep -q '^Version:'; then
+    echo "$pkg is not in this machine's package lists: run apt-get update, or on a" >&2
+    echo "release after Debian 12 see \"On a later Debian release\" in tools/README.md." >&2
+    exit 1
+  fi
+done
 mkdir -p "$scratch/deb" "$scratch/root"
 (cd "$scratch/deb" && apt-get download "$GSHHG_DEB" "$GEONAMES_DEB" "$ISO_DEB")
 for deb in "$scratch"/deb/*.deb; do dpkg-deb -x "$deb" "$scratch/root"; done
