@@ -140,9 +140,11 @@ std::vector<Block> Blocks(const std::vector<std::string>& lines) {
   std::vector<Block> blocks;
   for (const std::string& line : lines) {
     const CityLineKind kind = ClassifyCityLine(line);
-    if (kind == CityLineKind::CountryHeading) blocks.push_back({line.substr(2), {}});
-    else if (kind == CityLineKind::City && !blocks.empty())
+    if (kind == CityLineKind::CountryHeading) {
+      blocks.push_back({line.substr(2), {}});
+    } else if (kind == CityLineKind::City && !blocks.empty()) {
       if (const auto r = ParseCityLine(line)) blocks.back().cities.push_back(*r);
+    }
   }
   return blocks;
 }
@@ -193,8 +195,9 @@ TEST_F(ShippedCitiesTest, TownsNotTheirPartsNorTheirRegionsFigures) {
     std::vector<std::string> out;
     const Block* b = Find(blocks, heading);
     EXPECT_NE(b, nullptr) << heading;
-    if (b != nullptr)
+    if (b != nullptr) {
       for (const CityRecord& c : b->cities) out.push_back(c.name);
+    }
     return out;
   };
   const auto has = [](const std::vector<std::string>& list, std::string_view name) {
