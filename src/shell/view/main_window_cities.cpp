@@ -42,6 +42,7 @@ QString MainWindow::CityFileForReading() const { return services_.data_folder + 
 QString MainWindow::CityFileForWriting() const { return services_.data_folder + "/Villes.txt"; }
 
 void MainWindow::WireCities() {
+  fra_cherche_->setAccessibleName(QStringLiteral("Recherche de Ville"));
   search_panel_ = new SearchPanel(twips_, fra_cherche_);
   country_panel_ = new CountryPanel(twips_, frame2_);
   QLabel* label7 = fra_config_->ChosenCity();

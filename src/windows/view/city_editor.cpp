@@ -1,6 +1,5 @@
 #include "windows/view/city_editor.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,16 +36,22 @@ QGroupBox* PlaceFrame(const QString& caption, QLineEdit* degrees, QLineEdit* min
                       std::array<QRadioButton*, 2>& options, const QString& first, const QString& second,
                       const char* options_name, QWidget* parent) {
   auto* frame = new QGroupBox(caption, parent);
-  auto* grid = new QGridLayout(frame);
-  grid->addWidget(degrees, 0, 0);
-  grid->addWidget(new QLabel(QString::fromUtf8(" °"), frame), 0, 1);
-  grid->addWidget(minutes, 0, 2);
-  grid->addWidget(new QLabel(QStringLiteral(" '"), frame), 0, 3);
+  auto* rows = new QVBoxLayout(frame);
+  auto* values = new QHBoxLayout;
+  values->addWidget(degrees);
+  values->addWidget(new QLabel(QString::fromUtf8(" °"), frame));
+  values->addWidget(minutes);
+  values->addWidget(new QLabel(QStringLiteral(" '"), frame));
+  values->addStretch();
+  auto* hemispheres = new QHBoxLayout;
   for (int i = 0; i < 2; ++i) {
     options[i] = new QRadioButton(i == 0 ? first : second, frame);
     options[i]->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(options_name)).arg(i));
-    grid->addWidget(options[i], 1, i * 2, 1, 2);
+    hemispheres->addWidget(options[i]);
   }
+  hemispheres->addStretch();
+  rows->addLayout(values);
+  rows->addLayout(hemispheres);
   options[0]->setChecked(true);
   return frame;
 }
