@@ -45,6 +45,9 @@ void MainWindow::WireCities() {
   fra_cherche_->setAccessibleName(QStringLiteral("Recherche de Ville"));
   search_panel_ = new SearchPanel(twips_, fra_cherche_);
   country_panel_ = new CountryPanel(twips_, frame2_);
+  // The country panel floats on the map: opaque, with a frame.
+  frame2_->setAutoFillBackground(true);
+  frame2_->setFrameShape(QFrame::StyledPanel);
   QLabel* label7 = fra_config_->ChosenCity();
   QFont arial = label7->font();
   arial.setFamily(QStringLiteral("Arial"));

@@ -184,6 +184,7 @@ void CityEditor::OnRemove() {
   if (row >= 0 && row < static_cast<int>(cities_.size())) {
     cities_.erase(cities_.begin() + row);
     delete list3_->takeItem(row);
+    list3_->setCurrentRow(-1);  // a second click deletes nothing unseen
   }
   command4_->setEnabled(true);
 }
