@@ -46,7 +46,7 @@ std::optional<CityRecord> ParseCityLine(std::string_view line) {
   record.category = category[0];
   record.reserved = std::string(NextField(line, pos));
   // `pos` is on the blank after the reserved word: the name is what follows.
-  if (pos + 1 < line.size()) {
+  if (pos < line.size()) {
     record.name = std::string(line.substr(pos + 1));
   } else {
     record.name = std::string(line);

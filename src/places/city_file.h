@@ -22,7 +22,7 @@ struct CityRecord {
 // ends the reserved word (its blanks kept). Blanks before the first field
 // and runs of blanks between the first four fields count as one separator.
 // Each coordinate is the LeadingNumber of its field, so widths do not
-// matter. When nothing follows the reserved word the name is the whole
+// matter. When no blank follows the reserved word the name is the whole
 // line. Nothing when a field before the reserved word is missing or the
 // category is not one digit. The line holds no line end.
 [[nodiscard]] std::optional<CityRecord> ParseCityLine(std::string_view line);

@@ -33,6 +33,8 @@ TEST(CityFileTest, ParseCityLineSplitsOnBlanks) {
       // No name after the reserved word: the name is the whole line.
       {"10.000 -020.000 5 0", 10.0, -20.0, '5', "0", "10.000 -020.000 5 0"},
       {"10.000 -020.000 5 ", 10.0, -20.0, '5', "", "10.000 -020.000 5 "},
+      // A blank after the reserved word and nothing more: an empty name.
+      {"10.000 -020.000 5 0 ", 10.0, -20.0, '5', "0", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
