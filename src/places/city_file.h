@@ -1,8 +1,10 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pellamar {
 
@@ -15,19 +17,18 @@ struct CityRecord {
   std::string name;           // may hold blanks; Windows-1252 bytes
 };
 
-// Splits a city line by the one rule every reader shares (positions from 1):
-// p1 = first blank; latitude = LeadingNumber of the first p1 characters;
-// longitude = LeadingNumber of the p1 + 1 characters from position p1 (so a
-// longitude longer than the latitude field plus one is cut: the file keeps
-// the longitude at least as wide as the latitude); p3 = first blank at or
-// after p1 + 4; category = character p3 + 1; p4 = first blank at or after
-// p3 + 3; name = everything after p4, or the whole line when there is no
-// such blank. Nothing when the line has no blank, no blank at or after
-// p1 + 4, or a category that is not a digit. The line holds no line end.
+// Splits a city line on its blanks: latitude, longitude, category, reserved
+// word, then the name, which is the rest of the line after the blank that
+// ends the reserved word (its blanks kept). Blanks before the first field
+// and runs of blanks between the first four fields count as one separator.
+// Each coordinate is the LeadingNumber of its field, so widths do not
+// matter. When no blank follows the reserved word the name is the whole
+// line. Nothing when a field before the reserved word is missing or the
+// category is not one digit. The line holds no line end.
 [[nodiscard]] std::optional<CityRecord> ParseCityLine(std::string_view line);
 
 enum class CityLineKind {
-  Empty,              // length 0
+  Empty,              // nothing but blanks
   CountryHeading,     // ";" first, longer than one character once trimmed
   BlockEnd,           // ";" first, ";" alone once trimmed
   UserSectionHeader,  // exactly "; Villes définies" (also a country heading)
@@ -35,10 +36,29 @@ enum class CityLineKind {
 };
 
 // The kind of a line as every reader tells it. Blanks for trimming are
-// spaces and tabs.
+// spaces and tabs; a line of blanks alone is an empty line.
 [[nodiscard]] CityLineKind ClassifyCityLine(std::string_view line);
+
+// True for a line that the drawing and the name search skip: empty once
+// trimmed, or holding ";" anywhere.
+[[nodiscard]] bool IsSkippedByCityReaders(std::string_view line);
+
+// The line without blanks (spaces, tabs) at either end.
+[[nodiscard]] std::string_view TrimBlanks(std::string_view line);
 
 // The user section's header line, in Windows-1252 ("é" is byte 0xE9).
 inline constexpr std::string_view kUserSectionHeader = "; Villes d\xE9" "finies";
+
+// The message of every reader that cannot open or read the file.
+inline constexpr std::string_view kCityFileReadError = "Erreur à l'ouverture du fichier: Villes";
+
+// The whole file as bytes, untouched; nothing when it cannot be opened or
+// read to its end.
+[[nodiscard]] std::optional<std::string> ReadCityFile(const std::filesystem::path& path);
+
+// The lines of the file's bytes, without their ends: a line ends at LF, and
+// a CR just before the LF is dropped too. A last line without an end is
+// kept; the end of the last line opens no further line.
+[[nodiscard]] std::vector<std::string_view> SplitCityLines(std::string_view bytes);
 
 }  // namespace pellamar

@@ -44,6 +44,7 @@ class MainWindowTest : public ::testing::Test {
     for (const auto& p : pts) {
       out << (p[0] + 180) / 360 << ' ' << (p[1] + 90) / (180 * 1.4142135623730951) << "\r\n";
     }
+    std::ofstream(folder_.filePath("Villes.txt").toStdString(), std::ios::binary) << "; \r\n";  // no city
   }
 
   MainWindowServices Services() { return {&clock_, &settings_, &notice_, folder_.path(), false}; }

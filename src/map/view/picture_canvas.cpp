@@ -9,6 +9,7 @@ namespace pellamar {
 QColor ToQColor(Colour colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
 
 void PictureCanvas::Resize(int width_px, int height_px, qreal device_pixel_ratio, qreal logical_dpi) {
+  circle_painter_.reset();
   pending_.clear();
   width_px_ = std::max(width_px, 1);
   height_px_ = std::max(height_px, 1);
@@ -28,6 +29,7 @@ const QImage& PictureCanvas::Image() {
 }
 
 void PictureCanvas::Clear() {
+  circle_painter_.reset();
   pending_.clear();
   image_.fill(ToQColor(background_));
   print_x_ = print_y_ = 0;
@@ -59,6 +61,7 @@ QPen PictureCanvas::Pen(Colour colour) const {
 
 void PictureCanvas::Line(double x1, double y1, double x2, double y2, Colour colour) {
   if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+  circle_painter_.reset();
   if (!pending_.empty() && colour != pending_colour_) Flush();
   pending_colour_ = colour;
   const double k = 1.0 / twips_per_px_;
@@ -131,6 +134,7 @@ void PictureCanvas::Bresenham(int ax, int ay, int bx, int by, bool check_bounds)
 }
 
 void PictureCanvas::Flush() {
+  circle_painter_.reset();
   if (pending_.empty() || image_.isNull()) {
     pending_.clear();
     return;
@@ -143,12 +147,14 @@ void PictureCanvas::Flush() {
 
 void PictureCanvas::Circle(double cx, double cy, double radius, Colour colour) {
   if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(radius) || image_.isNull()) return;
-  Flush();
-  QPainter p(&image_);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Pen(colour));
+  if (!circle_painter_) {
+    Flush();
+    circle_painter_ = std::make_unique<QPainter>(&image_);
+    circle_painter_->setRenderHint(QPainter::Antialiasing);
+  }
+  circle_painter_->setPen(Pen(colour));
   const double k = 1.0 / twips_per_px_;
-  p.drawEllipse(QPointF(cx * k, cy * k), radius * k, radius * k);
+  circle_painter_->drawEllipse(QPointF(cx * k, cy * k), radius * k, radius * k);
 }
 
 void PictureCanvas::Print(std::string_view utf8) {

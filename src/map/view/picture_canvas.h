@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QPen>
 #include <QLineF>
+#include <QPainter>
+#include <memory>
 #include <QString>
 #include <vector>
 
@@ -68,6 +70,9 @@ class PictureCanvas final : public Canvas {
   QRgb thin_rgb_ = 0xFF000000;  // thin_colour_ (black) as a QRgb
   std::vector<QLineF> pending_;
   Colour pending_colour_ = 0;
+  // One painter serves a run of circles (a city layer draws thousands); it
+  // ends before anything else touches the image.
+  std::unique_ptr<QPainter> circle_painter_;
 };
 
 }  // namespace pellamar

@@ -61,7 +61,7 @@ class MainWindow::Steps final : public RebuildSteps {
     w_.ShowProgress();
   }
   void PlaceSunMarker() override { w_.PlaceSunMarker(); }
-  void DrawCities() override {}
+  void DrawCities() override { w_.DrawCities(); }
   void ShowPosition() override {}
   void DrawParallels() override {}
   void DrawScaleBar() override {}

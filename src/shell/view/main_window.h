@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "map/map_state.h"
 #include "map/rebuild.h"
@@ -20,6 +21,9 @@
 namespace pellamar {
 
 class ConfigPanel;
+class CountryPanel;
+class SearchPanel;
+struct CityMatch;
 class DatePanel;
 class MapPicture;
 class ProgressPanel;
@@ -97,6 +101,12 @@ class MainWindow final : public QMainWindow {
   void OpenCityEditor();
   // Opens the user city editor filled with the right-clicked place.
   void DefineThisPlace();
+  // Where the city file is read, and where the editor saves it.
+  QString CityFileForReading() const;
+  QString CityFileForWriting() const;
+  SearchPanel* CitySearch() { return search_panel_; }
+  CountryPanel* CountryList() { return country_panel_; }
+  QListWidget* CityLines() { return list1_; }
 
   const MapState& Map() const { return map_; }
   const MainLayout& Layout() const { return layout_; }
@@ -140,6 +150,13 @@ class MainWindow final : public QMainWindow {
   void PlaceSunMarker();
   void OnSunClicked();
   void ShowProgress();
+  // Cities (main_window_cities.cpp).
+  void DrawCities();
+  void ShowCityResults(const std::vector<CityMatch>& found);
+  void SearchCityNames();
+  void ChooseCountry(int row);
+  void ChooseCity(int row);
+  void RunCityEditor(const std::optional<GeoPoint>& place);
 
   MainWindowServices services_;
   Twips twips_;
@@ -179,6 +196,8 @@ class MainWindow final : public QMainWindow {
   SunMarker* soleil_ = nullptr;
   QTimer* timer1_ = nullptr;
   QMenu* mlieu_ = nullptr;
+  SearchPanel* search_panel_ = nullptr;
+  CountryPanel* country_panel_ = nullptr;
 };
 
 }  // namespace pellamar

@@ -17,6 +17,10 @@ void QtNotice::Message(std::string_view utf8_text) {
   QMessageBox::information(parent_, QStringLiteral("Pellamar"), FromUtf8(utf8_text), QMessageBox::Ok);
 }
 
+void QtNotice::TitledMessage(std::string_view utf8_text, std::string_view utf8_title) {
+  QMessageBox::information(parent_, FromUtf8(utf8_title), FromUtf8(utf8_text), QMessageBox::Ok);
+}
+
 bool QtNotice::Question(std::string_view utf8_text, std::string_view utf8_title) {
   return QMessageBox::question(parent_, FromUtf8(utf8_title), FromUtf8(utf8_text),
                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;

@@ -14,6 +14,7 @@ class QtNotice final : public UserNotice {
  public:
   void SetParent(QWidget* parent) { parent_ = parent; }
   void Message(std::string_view utf8_text) override;
+  void TitledMessage(std::string_view utf8_text, std::string_view utf8_title) override;
   bool Question(std::string_view utf8_text, std::string_view utf8_title) override;
   void Beep() override;
 
