@@ -315,6 +315,37 @@ TEST_F(ShellWindowTest, EveryQuitPathWritesMemAlwaysAndTheViewOnlyWhenKept) {
   }
 }
 
+TEST_F(ShellWindowTest, SigtermDuringTheAboutWindowClosesEveryWindowAndWritesTheSettings) {
+  MainWindow window(Services(true));
+  window.StartUp(QSize(800, 600));
+  TerminationWatcher watcher;
+  ASSERT_TRUE(watcher.IsWatching());
+  QObject::connect(&watcher, &TerminationWatcher::terminationRequested, &window, &QWidget::close);
+  bool raised = false;
+  // A safety net that must not fire: the signal alone closes every window.
+  bool net_fired = false;
+  QTimer net;
+  net.setSingleShot(true);
+  QObject::connect(&net, &QTimer::timeout, [&] {
+    net_fired = true;
+    QApplication::closeAllWindows();
+  });
+  QTimer::singleShot(0, [&] {
+    ASSERT_NE(qobject_cast<AboutDialog*>(QApplication::activeModalWidget()), nullptr);
+    raised = std::raise(SIGTERM) == 0;
+    net.start(5000);
+  });
+  window.findChild<QAction*>("MAbout")->trigger();
+  ASSERT_TRUE(raised);
+  EXPECT_FALSE(net_fired);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(settings_.Read("Config", "MEM", "?"), "1");
+  EXPECT_EQ(settings_.Read("Config", "Zoom", "?"), "13885");
+  // The About window's hold has ended, yet the timer stays stopped.
+  EXPECT_FALSE(window.Timer()->isActive());
+}
+
 TEST_F(ShellWindowTest, QuittingTwiceWritesOnce) {
   MainWindow window(Services(true));
   window.StartUp(QSize(800, 600));

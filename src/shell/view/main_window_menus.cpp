@@ -121,6 +121,8 @@ void MainWindow::ToggleSunDials() {
 }
 
 void MainWindow::OpenHelp() {
+  // The message that no help opens is a modal window too.
+  TimerHold hold(*this);
   HelpOpener help(services_.data_folder, services_.open_url ? services_.open_url : OpenWithDesktop,
                   *services_.notice);
   help.Open();
