@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -126,6 +127,34 @@ TEST_F(ShellWindowTest, MenuBarAndPopupCarryTheirEntriesInOrder) {
   for (const char* name : {"Mpays", "MeffRech", "MeffConfig", "MajoutVille", "MCoul", "HELP", "MAbout"})
     EXPECT_FALSE(Find<QAction>(window, name)->isCheckable()) << name;
   EXPECT_EQ(Find<QAction>(window, "HELP")->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+TEST_F(ShellWindowTest, TheShellCommandsOfTheConfigurationPanelAndTheTimerSwitch) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  const struct { const char* name; const char* caption; const char* tooltip; } controls[] = {
+      {"Command1", "Reset", "Relance l'affichage de la carte selon l'option \"Conserver cette carte\""},
+      {"ChecMEM", "Conserver cette carte ",
+       "Pour le prochain lancement ou \"Reset\" du programme.  Gardera ou non cette carte."},
+      {"ChRafAuto", "Rafraichissement automatique", "La carte se reconstruit régulièrement."},
+      {"Option2_0", "Contours précis", "Mais lents à charger."},
+      {"Option2_1", "Carte globale", "Peu précise mais rapide"},
+  };
+  for (const auto& c : controls) {
+    auto* button = Find<QAbstractButton>(*window.Config(), c.name);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), U(c.caption)) << c.name;
+    EXPECT_EQ(button->toolTip(), U(c.tooltip)) << c.name;
+  }
+  // "Rafraichissement automatique" switches Timer1 both ways.
+  QCheckBox* raf = window.Config()->AutoRefresh();
+  ASSERT_TRUE(window.Timer()->isActive());
+  QTest::mouseClick(raf, Qt::LeftButton, Qt::NoModifier, QPoint(5, raf->height() / 2));
+  EXPECT_FALSE(raf->isChecked());
+  EXPECT_FALSE(window.Timer()->isActive());
+  QTest::mouseClick(raf, Qt::LeftButton, Qt::NoModifier, QPoint(5, raf->height() / 2));
+  EXPECT_TRUE(window.Timer()->isActive());
+  EXPECT_EQ(window.Timer()->interval(), 800);
 }
 
 TEST_F(ShellWindowTest, PanelEntriesHideAndShowTheirPanelsAndChangeTheirCaptions) {

@@ -41,6 +41,9 @@ struct MainWindowServices {
   // Opens addresses and documents with the desktop (help, web page, mail);
   // empty: the desktop's own opener.
   std::function<bool(const QUrl&)> open_url;
+  // The per-user data folder that holds the user's copy of the city file
+  // when data_folder cannot be written; empty: UserDataFolder().
+  QString user_data_folder;
 };
 
 // The main window "Carte": builds the panels, owns the shared state and wires
