@@ -111,6 +111,9 @@ int main(int argc, char* argv[]) {
   pellamar::TerminationWatcher termination;
   QObject::connect(&termination, &pellamar::TerminationWatcher::terminationRequested, &window, &QWidget::close);
   QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &QWidget::close);
+#ifndef QT_NO_SESSIONMANAGER
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window] { window.close(); });
+#endif
   window.StartUp(std::nullopt, options.precise ? pellamar::OutlineSet::Precise : pellamar::OutlineSet::Global);
   return app.exec();
 }
