@@ -185,7 +185,7 @@ std::string CommandLineUsage() {
 }
 
 std::optional<std::string> ImageFormatForPath(std::string_view path, const std::vector<std::string>& writable) {
-  const auto slash = path.find_last_of('/');
+  const auto slash = path.find_last_of("/\\");
   const std::string_view file = slash == std::string_view::npos ? path : path.substr(slash + 1);
   const auto dot = file.find_last_of('.');
   if (dot == std::string_view::npos || dot == 0 || dot + 1 == file.size()) return std::nullopt;

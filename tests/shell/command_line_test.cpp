@@ -121,7 +121,7 @@ TEST(ImageFormatTest, TheSuffixNamesAWritableFormatInAnyCase) {
   const struct { const char* path; const char* format; } cases[] = {
       {"carte.png", "png"},       {"/tmp/x/Carte.JPG", "jpg"}, {"a.b.jpeg", "jpeg"}, {"out.Bmp", "bmp"},
       {"carte.gif", ""},          {"carte", ""},               {"carte.", ""},       {".png", ""},
-      {"dossier.png/carte", ""},  {"carte.png.txt", ""},
+      {"dossier.png/carte", ""},  {"carte.png.txt", ""},       {"C:\\cartes.png\\carte", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path);
