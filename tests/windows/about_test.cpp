@@ -9,6 +9,8 @@ namespace {
 
 TEST(AboutTest, VersionAndMailLinkCarryVersionTwoPointTwo) {
   EXPECT_EQ(VersionText(), "2.2");
+  // The build's version record says the same.
+  EXPECT_EQ(VersionText(), PELLAMAR_PROJECT_VERSION);
   EXPECT_EQ(VersionLine(), "Version 2.2");
   EXPECT_EQ(MailLink(), "mailto:" + std::string(kMailAddress) + "?subject=Pellamar V2.2");
   // The addresses stay under the reserved example domain.
