@@ -67,8 +67,8 @@ class MainWindow final : public QMainWindow {
   void Quit();
 
   // The view of the first map instead of the kept one (a picture's
-  // --centre, --zoom); call before StartUp. Each part already within the
-  // click limits.
+  // --centre, --zoom); call before StartUp. An empty part keeps the kept
+  // one; the centre is pinned to ±90° / ±180° and the zoom to [1, kMaxZoom].
   void ChooseStartView(std::optional<GeoPoint> centre, std::optional<double> zoom);
 
   // Keeps Timer1 stopped while it lives: a rebuild, a day/night redraw or a
