@@ -1,8 +1,9 @@
 #include "shell/command_line.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <string_view>
 
 namespace pellamar {
 namespace {
@@ -13,12 +14,19 @@ bool ParseInt(std::string_view text, int& value) {
   return r.ec == std::errc() && r.ptr == text.data() + text.size();
 }
 
+// A decimal number with "." as the point, an optional sign, no exponent.
 bool ParseDouble(std::string_view text, double& value) {
   if (text.empty()) return false;
   if (text.front() == '+') text.remove_prefix(1);
   const auto r = std::from_chars(text.data(), text.data() + text.size(), value,
                                  std::chars_format::fixed);
   return r.ec == std::errc() && r.ptr == text.data() + text.size() && std::isfinite(value);
+}
+
+std::string_view TrimBlanks(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
 }
 
 bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
@@ -55,66 +63,139 @@ bool ParseSize(std::string_view text, int& w, int& h) {
   return w >= 64 && h >= 64 && w <= 16384 && h <= 16384;
 }
 
+// "LAT,LON" in decimal degrees, pinned to the poles and to ±180° as a click
+// on the map pins its centre.
+std::optional<GeoPoint> ParseCentre(std::string_view text) {
+  const auto comma = text.find(',');
+  if (comma == std::string_view::npos) return std::nullopt;
+  GeoPoint p;
+  if (!ParseDouble(TrimBlanks(text.substr(0, comma)), p.lat_deg) ||
+      !ParseDouble(TrimBlanks(text.substr(comma + 1)), p.lon_east_deg))
+    return std::nullopt;
+  p.lat_deg = std::clamp(p.lat_deg, -90.0, 90.0);
+  p.lon_east_deg = std::clamp(p.lon_east_deg, -180.0, 180.0);
+  return p;
+}
+
+constexpr std::array kOptions = {
+    OptionSpec{"snapshot", "", "FICHIER",
+               "dessine la fenêtre hors écran dans une image et quitte ; le suffixe du nom choisit "
+               "le format (png, jpg, bmp…)"},
+    OptionSpec{"size", "", "LxH", "taille de l'image en pixels (1920x1080 par défaut)"},
+    OptionSpec{"centre", "", "LAT,LON",
+               "avec --snapshot : centre de la carte en degrés décimaux (nord et est positifs)"},
+    OptionSpec{"zoom", "", "MINUTES",
+               "avec --snapshot : hauteur de la carte en minutes de latitude (12675 : le monde entier)"},
+    OptionSpec{"readout", "", "LAT,LON",
+               "affiche les données du Soleil pour ce lieu et quitte (degrés décimaux, longitude "
+               "positive à l'est)"},
+    OptionSpec{"utc", "", "", "avec --readout : heures en TU plutôt qu'en heure locale"},
+    OptionSpec{"qra", "", "", "avec --readout : comme si « QRA Locator » était coché"},
+    OptionSpec{"precise", "", "", "commence avec « Contours précis » plutôt que « Carte globale »"},
+    OptionSpec{"date", "", "AAAA-MM-JJ", "remplace la date de l'ordinateur"},
+    OptionSpec{"time", "", "HH:MM[:SS]", "remplace l'heure de l'ordinateur"},
+    OptionSpec{"tz", "", "HEURES", "remplace le fuseau horaire (décalage avec TU, de -14 à 14)"},
+    OptionSpec{"help", "h", "", "affiche cette aide et quitte"},
+    OptionSpec{"version", "v", "", "affiche la version et quitte"},
+};
+
 }  // namespace
 
-CommandLineParse ParseCommandLine(const std::vector<std::string>& args) {
-  CommandLine cl;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    auto value = [&](std::string_view& out) {
-      if (i + 1 >= args.size()) return false;
-      out = args[++i];
-      return true;
-    };
-    std::string_view v;
-    if (arg == "--help" || arg == "-h") {
-      cl.help = true;
-    } else if (arg == "--utc") {
-      cl.utc = true;
-    } else if (arg == "--precise") {
-      cl.precise = true;
-    } else if (arg == "--snapshot") {
-      if (!value(v) || v.empty()) return {std::nullopt, "--snapshot attend un nom de fichier PNG"};
-      cl.snapshot_path = std::string(v);
-    } else if (arg == "--size") {
-      if (!value(v) || !ParseSize(v, cl.snapshot_width, cl.snapshot_height))
-        return {std::nullopt, "--size attend LARGEURxHAUTEUR en pixels, de 64 à 16384 (ex. 1920x1080)"};
-    } else if (arg == "--date") {
-      std::optional<CivilDate> d;
-      if (!value(v) || !(d = ParseDate(v)))
-        return {std::nullopt, "--date attend une date valide AAAA-MM-JJ (ex. 2007-06-21)"};
-      cl.date = d;
-    } else if (arg == "--time") {
-      std::optional<int> t;
-      if (!value(v) || !(t = ParseTime(v)))
-        return {std::nullopt, "--time attend une heure HH:MM ou HH:MM:SS (ex. 12:00)"};
-      cl.seconds_of_day = t;
-    } else if (arg == "--tz") {
-      double tz = 0;
-      if (!value(v) || !ParseDouble(v, tz) || tz < -14.0 || tz > 14.0)
-        return {std::nullopt, "--tz attend un décalage en heures avec TU, de -14 à 14 (ex. -5 ou 5.75)"};
-      cl.utc_offset_hours = tz;
-    } else if (arg == "--readout") {
-      if (!value(v)) return {std::nullopt, "--readout attend LAT,LON en degrés décimaux"};
-      cl.readout = std::string(v);
-    } else {
-      return {std::nullopt, "option inconnue : " + arg};
-    }
+std::span<const OptionSpec> CommandLineOptions() { return kOptions; }
+
+std::string ApplyOption(CommandLine& cl, std::string_view name, std::string_view v) {
+  if (name == "help") {
+    cl.help = true;
+  } else if (name == "version") {
+    cl.version = true;
+  } else if (name == "utc") {
+    cl.utc = true;
+  } else if (name == "qra") {
+    cl.qra = true;
+  } else if (name == "precise") {
+    cl.precise = true;
+  } else if (name == "snapshot") {
+    if (v.empty()) return "--snapshot attend un nom de fichier d'image (ex. carte.png)";
+    cl.snapshot_path = std::string(v);
+  } else if (name == "size") {
+    int w = 0, h = 0;
+    if (!ParseSize(v, w, h))
+      return "--size attend LARGEURxHAUTEUR en pixels, de 64 à 16384 (ex. 1920x1080)";
+    cl.snapshot_width = w;
+    cl.snapshot_height = h;
+  } else if (name == "centre") {
+    const std::optional<GeoPoint> p = ParseCentre(v);
+    if (!p) return "--centre attend LAT,LON en degrés décimaux (ex. 48.85,2.35)";
+    cl.centre = p;
+  } else if (name == "zoom") {
+    double zoom = 0;
+    if (!ParseDouble(v, zoom) || zoom <= 0)
+      return "--zoom attend une hauteur de carte positive en minutes de latitude (ex. 2400)";
+    cl.zoom = std::clamp(zoom, 1.0, kMaxZoom);
+  } else if (name == "date") {
+    const std::optional<CivilDate> d = ParseDate(v);
+    if (!d) return "--date attend une date valide AAAA-MM-JJ (ex. 2007-06-21)";
+    cl.date = d;
+  } else if (name == "time") {
+    const std::optional<int> t = ParseTime(v);
+    if (!t) return "--time attend une heure HH:MM ou HH:MM:SS (ex. 12:00)";
+    cl.seconds_of_day = t;
+  } else if (name == "tz") {
+    double tz = 0;
+    if (!ParseDouble(v, tz) || tz < -14.0 || tz > 14.0)
+      return "--tz attend un décalage en heures avec TU, de -14 à 14 (ex. -5 ou 5.75)";
+    cl.utc_offset_hours = tz;
+  } else if (name == "readout") {
+    if (v.empty()) return "--readout attend LAT,LON en degrés décimaux";
+    cl.readout = std::string(v);
+  } else {
+    return "option inconnue : --" + std::string(name);
   }
-  return {cl, {}};
+  return {};
+}
+
+std::string CheckOptions(const CommandLine& cl) {
+  if (!cl.snapshot_path && cl.centre) return "--centre ne sert qu'avec --snapshot";
+  if (!cl.snapshot_path && cl.zoom) return "--zoom ne sert qu'avec --snapshot";
+  return {};
 }
 
 std::string CommandLineUsage() {
-  return "Usage : pellamar [options]\n"
-         "  --snapshot FICHIER.png   dessine la fenêtre hors écran dans une image PNG et quitte\n"
-         "  --size LxH               taille de l'image en pixels (1920x1080 par défaut)\n"
-         "  --readout LAT,LON        affiche les données du Soleil pour ce lieu et quitte\n"
-         "                           (degrés décimaux, longitude positive à l'est)\n"
-         "  --utc                    avec --readout : heures en TU plutôt qu'en heure locale\n"
-         "  --precise                commence avec « Contours précis » plutôt que « Carte globale »\n"
-         "  --date AAAA-MM-JJ        remplace la date de l'ordinateur\n"
-         "  --time HH:MM[:SS]        remplace l'heure de l'ordinateur\n"
-         "  --tz HEURES              remplace le fuseau horaire (décalage avec TU)\n";
+  std::string text = "Usage : pellamar [options]\n\nOptions :\n";
+  constexpr std::size_t kColumn = 26;
+  for (const OptionSpec& o : kOptions) {
+    std::string names;
+    if (o.short_name.empty()) {
+      names.append(4, ' ');
+    } else {
+      names.append("-").append(o.short_name).append(", ");
+    }
+    names.append("--").append(o.name);
+    if (!o.value_name.empty()) names.append(" ").append(o.value_name);
+    text.append("  ").append(names);
+    if (names.size() < kColumn) {
+      text.append(kColumn - names.size(), ' ');
+    } else {
+      text.append("\n").append(kColumn + 2, ' ');
+    }
+    text.append(o.description).append("\n");
+  }
+  text += "\nUne option s'écrit aussi --option=valeur.\n";
+  return text;
+}
+
+std::optional<std::string> ImageFormatForPath(std::string_view path, const std::vector<std::string>& writable) {
+  const auto slash = path.find_last_of("/\\");
+  const std::string_view file = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  const auto dot = file.find_last_of('.');
+  if (dot == std::string_view::npos || dot == 0 || dot + 1 == file.size()) return std::nullopt;
+  std::string suffix(file.substr(dot + 1));
+  // ASCII lower case: format names are plain ASCII.
+  for (char& c : suffix) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  if (std::find(writable.begin(), writable.end(), suffix) == writable.end()) return std::nullopt;
+  return suffix;
 }
 
 }  // namespace pellamar

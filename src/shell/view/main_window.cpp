@@ -180,6 +180,7 @@ void MainWindow::StartUp(std::optional<QSize> client_size, OutlineSet outlines) 
   map_.ZOOMc = view.zoom;
   map_.LATCENTD = view.lat_centre_deg;
   map_.LONCENTD = view.lon_centre_deg;
+  ApplyStartView();
   PlaceCentre(map_, picture1_->width() * twips_.PerPixel(), picture1_->height() * twips_.PerPixel());
   colours_ = ReadColours(*services_.settings);
 
@@ -323,7 +324,7 @@ MainWindow::TimerHold::~TimerHold() {
 }
 
 void MainWindow::UpdateTimer() {
-  const bool run = started_ && timer_holds_ == 0 && fra_config_->AutoRefresh()->isChecked();
+  const bool run = started_ && !quit_done_ && timer_holds_ == 0 && fra_config_->AutoRefresh()->isChecked();
   if (!run) {
     timer1_->stop();
   } else if (!timer1_->isActive()) {
@@ -332,10 +333,15 @@ void MainWindow::UpdateTimer() {
 }
 
 void MainWindow::Quit() {
+  if (quit_done_) return;
+  quit_done_ = true;
+  UpdateTimer();
   if (services_.write_settings) {
     const StartupOptions options = fra_config_->Options();
     WriteConfigOnQuit(*services_.settings, options, {map_.ZOOMc, map_.LATCENTD, map_.LONCENTD});
   }
+  // The city editor, the About window and any message close with it.
+  QApplication::closeAllWindows();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

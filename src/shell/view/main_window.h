@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QTimer>
+#include <QUrl>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -40,6 +42,12 @@ struct MainWindowServices {
   // Whether quitting writes the "Config" settings (not for a picture made
   // for a file, which only reads them).
   bool write_settings = true;
+  // Opens addresses and documents with the desktop (help, web page, mail);
+  // empty: the desktop's own opener.
+  std::function<bool(const QUrl&)> open_url;
+  // The per-user data folder that holds the user's copy of the city file
+  // when data_folder cannot be written; empty: UserDataFolder().
+  QString user_data_folder;
 };
 
 // The main window "Carte": builds the panels, owns the shared state and wires
@@ -58,8 +66,14 @@ class MainWindow final : public QMainWindow {
   // Clears the map and draws everything again. Ignored while a rebuild runs.
   void RebuildMap();
 
-  // Quitting: writes the "Config" settings.
+  // Quitting: writes the "Config" settings once, stops the timer and closes
+  // every other window.
   void Quit();
+
+  // The view of the first map instead of the kept one (a picture's
+  // --centre, --zoom); call before StartUp. An empty part keeps the kept
+  // one; the centre is pinned to ±90° / ±180° and the zoom to [1, kMaxZoom].
+  void ChooseStartView(std::optional<GeoPoint> centre, std::optional<double> zoom);
 
   // Keeps Timer1 stopped while it lives: a rebuild, a day/night redraw or a
   // modal window. Holds nest; the timer runs again when the last one ends and
@@ -141,6 +155,14 @@ class MainWindow final : public QMainWindow {
   void WireReadout();
   void WireCities();
   void WireMenus();
+  // Menus, "Reset", help and About (main_window_menus.cpp).
+  void ApplyStartView();
+  void Reset();
+  void ResetView();
+  void TogglePanel(QWidget* panel, QAction* entry, const char* shown_caption, const char* hidden_caption);
+  void ToggleSunDials();
+  void OpenHelp();
+  void OpenAbout();
   void ApplyLayout();
   void OnMapReleased(Qt::MouseButton button, QPointF twips);
   void OnMapMoved(QPointF twips);
@@ -198,6 +220,10 @@ class MainWindow final : public QMainWindow {
   QMenu* mlieu_ = nullptr;
   SearchPanel* search_panel_ = nullptr;
   CountryPanel* country_panel_ = nullptr;
+  QAction* msoleil_ = nullptr;
+  std::optional<GeoPoint> start_centre_;
+  std::optional<double> start_zoom_;
+  bool quit_done_ = false;
 };
 
 }  // namespace pellamar

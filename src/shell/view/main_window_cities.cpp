@@ -1,5 +1,7 @@
 #include "shell/view/main_window.h"
 
+#include "shell/view/city_file_paths.h"
+
 #include <QAction>
 #include <QByteArray>
 #include <QFont>
@@ -37,9 +39,15 @@ std::string BytesOf(const QListWidgetItem* item) { return item->data(kBytesRole)
 
 }  // namespace
 
-QString MainWindow::CityFileForReading() const { return services_.data_folder + "/Villes.txt"; }
+QString MainWindow::CityFileForReading() const {
+  return CityFileForReadingIn(services_.data_folder,
+                              services_.user_data_folder.isEmpty() ? UserDataFolder() : services_.user_data_folder);
+}
 
-QString MainWindow::CityFileForWriting() const { return services_.data_folder + "/Villes.txt"; }
+QString MainWindow::CityFileForWriting() const {
+  return CityFileForWritingIn(services_.data_folder,
+                              services_.user_data_folder.isEmpty() ? UserDataFolder() : services_.user_data_folder);
+}
 
 void MainWindow::WireCities() {
   fra_cherche_->setAccessibleName(QStringLiteral("Recherche de Ville"));

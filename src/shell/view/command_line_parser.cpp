@@ -1,0 +1,46 @@
+#include "shell/view/command_line_parser.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+namespace pellamar {
+namespace {
+
+QString FromView(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+}  // namespace
+
+ParsedArguments ParseArguments(const QStringList& arguments) {
+  QCommandLineParser parser;
+  const auto specs = CommandLineOptions();
+  for (const OptionSpec& spec : specs) {
+    QStringList names{FromView(spec.name)};
+    if (!spec.short_name.empty()) names.prepend(FromView(spec.short_name));
+    parser.addOption(QCommandLineOption(names, FromView(spec.description), FromView(spec.value_name)));
+  }
+  if (!parser.parse(arguments)) {
+    if (!parser.unknownOptionNames().isEmpty()) {
+      const QString name = parser.unknownOptionNames().first();
+      return {std::nullopt, std::string("option inconnue : ") + (name.size() == 1 ? "-" : "--") + name.toStdString()};
+    }
+    // The only other failure: a value option given last, without its value.
+    const QString last = arguments.isEmpty() ? QString() : arguments.last();
+    return {std::nullopt, last.toStdString() + " attend une valeur"};
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    return {std::nullopt, "argument inattendu : " + parser.positionalArguments().first().toStdString()};
+  }
+  CommandLine options;
+  for (const OptionSpec& spec : specs) {
+    const QString name = FromView(spec.name);
+    if (!parser.isSet(name)) continue;
+    // A value given twice: the last one counts.
+    const std::string value = spec.value_name.empty() ? std::string() : parser.values(name).last().toStdString();
+    std::string error = ApplyOption(options, spec.name, value);
+    if (!error.empty()) return {std::nullopt, std::move(error)};
+  }
+  if (std::string error = CheckOptions(options); !error.empty()) return {std::nullopt, std::move(error)};
+  return {options, {}};
+}
+
+}  // namespace pellamar
