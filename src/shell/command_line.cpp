@@ -55,7 +55,39 @@ bool ParseSize(std::string_view text, int& w, int& h) {
   return w >= 64 && h >= 64 && w <= 16384 && h <= 16384;
 }
 
+// Days since 1970-01-01 of a proleptic Gregorian date, and back.
+long long DaysFromCivil(int y, int m, int d) {
+  y -= m <= 2;
+  const long long era = (y >= 0 ? y : y - 399) / 400;
+  const long long yoe = y - era * 400;
+  const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+CivilDate CivilFromDays(long long z) {
+  z += 719468;
+  const long long era = (z >= 0 ? z : z - 146096) / 146097;
+  const long long doe = z - era * 146097;
+  const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const long long mp = (5 * doy + 2) / 153;
+  const int d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+  const int m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  const int y = static_cast<int>(yoe + era * 400 + (m <= 2));
+  return {y, m, d};
+}
+
 }  // namespace
+
+CivilTime ShiftUtc(CivilDate utc_date, int utc_seconds_of_day, double offset_hours) {
+  if (!std::isfinite(offset_hours)) offset_hours = 0;
+  constexpr long long kDay = 86400;
+  const long long shifted = DaysFromCivil(utc_date.year, utc_date.month, utc_date.day) * kDay +
+                            utc_seconds_of_day + std::llround(offset_hours * 3600);
+  const long long days = shifted >= 0 ? shifted / kDay : (shifted - (kDay - 1)) / kDay;
+  return {CivilFromDays(days), static_cast<int>(shifted - days * kDay)};
+}
 
 CommandLineParse ParseCommandLine(const std::vector<std::string>& args) {
   CommandLine cl;
@@ -71,6 +103,8 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args) {
       cl.help = true;
     } else if (arg == "--utc") {
       cl.utc = true;
+    } else if (arg == "--qra") {
+      cl.qra = true;
     } else if (arg == "--precise") {
       cl.precise = true;
     } else if (arg == "--snapshot") {
@@ -111,10 +145,12 @@ std::string CommandLineUsage() {
          "  --readout LAT,LON        affiche les données du Soleil pour ce lieu et quitte\n"
          "                           (degrés décimaux, longitude positive à l'est)\n"
          "  --utc                    avec --readout : heures en TU plutôt qu'en heure locale\n"
+         "  --qra                    avec --readout : position avec le QRA Locator et les secondes\n"
          "  --precise                commence avec « Contours précis » plutôt que « Carte globale »\n"
          "  --date AAAA-MM-JJ        remplace la date de l'ordinateur\n"
          "  --time HH:MM[:SS]        remplace l'heure de l'ordinateur\n"
-         "  --tz HEURES              remplace le fuseau horaire (décalage avec TU)\n";
+         "  --tz HEURES              remplace le fuseau horaire (décalage avec TU) ; sans\n"
+         "                           --time, l'heure et la date sont celles de ce fuseau\n";
 }
 
 }  // namespace pellamar

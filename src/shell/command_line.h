@@ -18,6 +18,7 @@ struct CommandLine {
   std::optional<double> utc_offset_hours;    // --tz HOURS
   std::optional<std::string> readout;        // --readout LAT,LON (text as given)
   bool utc = false;                          // --utc
+  bool qra = false;                          // --qra: as if "QRA Locator" were checked
   bool precise = false;                      // --precise: "Contours précis" at start
   bool help = false;                         // --help
 };
@@ -30,6 +31,18 @@ struct CommandLineParse {
 // Parses the arguments after the program name. Unknown options, missing
 // values and malformed values give an error message and no options.
 [[nodiscard]] CommandLineParse ParseCommandLine(const std::vector<std::string>& args);
+
+// A local date and time of day.
+struct CivilTime {
+  CivilDate date;
+  int seconds_of_day = 0;  // 0..86399
+};
+
+// The local date and time of a zone `offset_hours` away from UT at the UT
+// instant (`utc_date`, `utc_seconds_of_day`), to the nearest second, carried
+// across days, months and years. This is the clock --tz gives when --time
+// is not given: the computer's instant, seen in that zone.
+[[nodiscard]] CivilTime ShiftUtc(CivilDate utc_date, int utc_seconds_of_day, double offset_hours);
 
 // The usage text printed by --help.
 [[nodiscard]] std::string CommandLineUsage();

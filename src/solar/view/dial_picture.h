@@ -21,6 +21,11 @@ class DialPicture final : public QWidget, public Canvas {
   // The picture as last drawn.
   [[nodiscard]] const QImage& Picture() const { return image_; }
 
+  // Schedules a repaint when the picture differs from what was last painted
+  // (drawing alone never repaints: a redraw that comes out the same costs
+  // no paint).
+  void Present();
+
   double WidthTwips() const override { return width_twips_; }
   double HeightTwips() const override { return height_twips_; }
   void Clear() override;
@@ -46,6 +51,7 @@ class DialPicture final : public QWidget, public Canvas {
   double height_twips_;
   double px_per_twip_;
   QImage image_;
+  QImage painted_;  // what the widget last showed
   LineStyle style_ = LineStyle::Solid;
   int line_width_ = 1;
   Colour fore_ = 0;
