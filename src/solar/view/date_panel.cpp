@@ -56,35 +56,35 @@ DatePanel::DatePanel(const Twips& t, QWidget* parent) : QFrame(parent) {
   text4_->setAccessibleName("mois");
   up_dw_[3] = StepButton(3, "+", t.Rect(1680, 290, 240, 300), this);
 
-  label9_ = Caption("Fuseau", t.Rect(60, 700, 900, 240), this);
+  label9_ = Caption("Fuseau", t.Rect(60, 700, 780, 240), this);
   label9_->setObjectName("Label9_0");
   label9_->setAlignment(Qt::AlignHCenter);
-  fuseau_ = TextBox("Fuseau", t.Rect(120, 950, 780, 300), this);
+  fuseau_ = TextBox("Fuseau", t.Rect(60, 950, 780, 300), this);
   fuseau_->setToolTip(QString::fromUtf8("Votre fuseau horaire (décalage avec TU)"));
   fuseau_->setAccessibleName("Fuseau");
-  auto* label8_1 = Caption("Heure Solaire", t.Rect(960, 700, 1020, 240), this);
+  auto* label8_1 = Caption("Heure Solaire", t.Rect(870, 700, 1170, 240), this);
   label8_1->setObjectName("Label8_1");
   label8_1->setAlignment(Qt::AlignHCenter);
-  text1_ = TextBox("Text1", t.Rect(1080, 950, 780, 300), this);
+  text1_ = TextBox("Text1", t.Rect(1005, 950, 900, 300), this);
   text1_->setAccessibleName("Heure Solaire");
   text1_->setReadOnly(true);
   // A clock to read, not a place for the keyboard.
   text1_->setFocusPolicy(Qt::NoFocus);
 
   // Middle block: the Sun's times for the place under the pointer.
-  Caption("Lever", t.Rect(2060, 60, 1900, 240), this);
+  Caption("Lever", t.Rect(2100, 60, 1900, 240), this);
   tl_ = Caption("", t.Rect(4000, 60, 1300, 240), this);
   tl_->setObjectName("tl");
-  Caption("Passage au méridien", t.Rect(2060, 330, 1900, 240), this);
+  Caption("Passage au méridien", t.Rect(2100, 330, 1900, 240), this);
   tp_ = Caption("", t.Rect(4000, 330, 1300, 240), this);
   tp_->setObjectName("TP");
-  Caption("Coucher", t.Rect(2060, 600, 1900, 240), this);
+  Caption("Coucher", t.Rect(2100, 600, 1900, 240), this);
   tc_ = Caption("", t.Rect(4000, 600, 1300, 240), this);
   tc_->setObjectName("tc");
-  label10_ = Caption("Le Soleil ne se lève pas !", t.Rect(2060, 870, 3300, 240), this);
+  label10_ = Caption("Le Soleil ne se lève pas !", t.Rect(2100, 870, 3300, 240), this);
   label10_->setObjectName("Label10");
   label10_->hide();
-  label11_ = Caption("Heure Locale", t.Rect(2060, 1140, 1900, 240), this);
+  label11_ = Caption("Heure Locale", t.Rect(2100, 1140, 1900, 240), this);
   label11_->setObjectName("Label11");
 
   // Right block: the position of the map centre or of the pointer, in a
