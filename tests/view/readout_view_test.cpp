@@ -148,6 +148,7 @@ TEST_F(ReadoutWindowTest, DayAndMonthButtonsStepTheBoxesAndReadOutTheCentre) {
       {0, "1", "6", "1", "6"},  {1, "31", "6", "1", "6"}, {1, "30", "6", "31", "6"},
       {2, "5", "1", "5", "12"}, {3, "5", "12", "5", "1"}, {1, "20", "12", "21", "12"},
   };
+  const double june_Ypi = window.Ypi();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.button);
     sol->Day()->setText(c.day);
@@ -158,6 +159,9 @@ TEST_F(ReadoutWindowTest, DayAndMonthButtonsStepTheBoxesAndReadOutTheCentre) {
   }
   // The centre was read out for the new date: 21 December at Paris.
   EXPECT_EQ(sol->Transit()->text(), "11:48:41");
+  // And the Sun image went from 23.4° N to 23.4° S.
+  const double twips_per_degree = window.Map().Pas_Inter * 60;
+  EXPECT_NEAR(window.Ypi() - june_Ypi, 46.9 * twips_per_degree, 0.5 * twips_per_degree);
   // "Aujourd'hui" puts back the clock's date and reads out again.
   QTest::mouseClick(window.Config()->Today(), Qt::LeftButton);
   EXPECT_EQ(sol->Day()->text(), "21");
@@ -191,8 +195,12 @@ TEST_F(ReadoutWindowTest, TheZoneBoxKeepsALoneMinusAndPutsBackWhatItCannotRead) 
   type("-");
   EXPECT_EQ(zone->text(), "-");
   EXPECT_EQ(window.TimeZone(), 0);
+  const double noon_Xpi = window.Xpi();
   type("-5");
   EXPECT_EQ(window.TimeZone(), -5);
+  // 12:00 in zone -5 is 17:00 UT: the Sun image moved 75° west.
+  const double twips_per_degree = window.Map().PasLong * 60;
+  EXPECT_NEAR(noon_Xpi - window.Xpi(), 75 * twips_per_degree, 2 * twips_per_degree);
   for (const char* bad : {"", "1e30", "nan", "15", "abc"}) {
     SCOPED_TRACE(bad);
     type(bad);

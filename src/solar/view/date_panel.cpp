@@ -28,7 +28,7 @@ QPushButton* StepButton(int index, const char* caption, const QRect& geometry, Q
   button->setGeometry(geometry);
   // The buttons step the boxes; the keyboard stays in the boxes.
   button->setFocusPolicy(Qt::NoFocus);
-  button->setAccessibleName(QString::fromUtf8(index < 2 ? "jour " : "mois ") + caption);
+  button->setAccessibleDescription(QString::fromUtf8(index < 2 ? "jour" : "mois"));
   return button;
 }
 
