@@ -57,7 +57,10 @@ void MainWindow::WireReadout() {
   QCheckBox* hloc = fra_config_->LocalTime();
   fra_sol_->ShowTimeBase(hloc->isChecked());
   connect(hloc, &QCheckBox::toggled, fra_sol_, &DatePanel::ShowTimeBase);
-  connect(hloc, &QCheckBox::clicked, this, [this] { OnMapMoved(QPointF(map_.Xc, map_.Yc)); });
+  connect(hloc, &QCheckBox::clicked, this, [this] {
+    RedrawDaylight();
+    OnMapMoved(QPointF(map_.Xc, map_.Yc));
+  });
 
   // The locator switch recolours Label2 and itself; the caption waits for
   // the next read-out.

@@ -45,7 +45,6 @@ QPen DialPicture::Pen(Colour colour) const {
 
 void DialPicture::Line(double x1, double y1, double x2, double y2, Colour colour) {
   QPainter p(&image_);
-  p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Pen(colour));
   const double k = px_per_twip_;
   p.drawLine(QPointF(x1 * k, y1 * k), QPointF(x2 * k, y2 * k));
@@ -53,7 +52,6 @@ void DialPicture::Line(double x1, double y1, double x2, double y2, Colour colour
 
 void DialPicture::Circle(double cx, double cy, double radius, Colour colour) {
   QPainter p(&image_);
-  p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Pen(colour));
   const double k = px_per_twip_;
   p.drawEllipse(QPointF(cx * k, cy * k), radius * k, radius * k);

@@ -11,7 +11,8 @@ namespace pellamar {
 // drawn through the Canvas interface in twips, converted to pixels with the
 // screen's logical DPI (px = twips · dpi / 1440). Pens are cosmetic; as in a
 // picture box, dashes and dots apply to 1-pixel pens only and wider pens draw
-// solid. Emits clicked() on a left click.
+// solid, and lines are not antialiased: a needle that moves by a fraction of
+// a pixel leaves the picture as it was, so the refresh repaints nothing. Emits clicked() on a left click.
 class DialPicture final : public QWidget, public Canvas {
   Q_OBJECT
 
