@@ -213,6 +213,26 @@ TEST_F(ReadoutWindowTest, TheZoneBoxKeepsALoneMinusAndPutsBackWhatItCannotRead) 
   EXPECT_EQ(window.SunFrame()->Clock()->text(), "12:08");
 }
 
+TEST_F(ReadoutWindowTest, TheZoneIsWrittenAndReadWithTheUsersDecimalSeparator) {
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+  clock_ = FixedClock({2007, 6, 21}, 12 * 3600, 5.75);
+  {
+    MainWindow window(Services());
+    window.StartUp(QSize(1200, 800));
+    QLineEdit* zone = window.SunFrame()->Zone();
+    EXPECT_EQ(zone->text(), "5,75");
+    zone->selectAll();
+    zone->insert("-3,5");
+    EXPECT_EQ(window.TimeZone(), -3.5f);
+    zone->selectAll();
+    zone->insert("-3.5");
+    EXPECT_EQ(zone->text(), "-3,5");
+    EXPECT_EQ(window.TimeZone(), -3.5f);
+  }
+  QLocale::setDefault(before);
+}
+
 TEST_F(ReadoutWindowTest, HlocSwitchesTheTimeBase) {
   MainWindow window(Services());
   window.StartUp(QSize(1200, 800));
