@@ -94,7 +94,7 @@ constexpr std::array kOptions = {
     OptionSpec{"precise", "", "", "commence avec « Contours précis » plutôt que « Carte globale »"},
     OptionSpec{"date", "", "AAAA-MM-JJ", "remplace la date de l'ordinateur"},
     OptionSpec{"time", "", "HH:MM[:SS]", "remplace l'heure de l'ordinateur"},
-    OptionSpec{"tz", "", "HEURES", "remplace le fuseau horaire (décalage avec TU, de -14 à 14)"},
+    OptionSpec{"tz", "", "HEURES", "remplace le fuseau horaire (décalage avec TU, de -14 à 14) ; sans --time, l'heure et la date sont celles de ce fuseau"},
     OptionSpec{"help", "h", "", "affiche cette aide et quitte"},
     OptionSpec{"version", "v", "", "affiche la version et quitte"},
 };
@@ -197,5 +197,42 @@ std::optional<std::string> ImageFormatForPath(std::string_view path, const std::
   if (std::find(writable.begin(), writable.end(), suffix) == writable.end()) return std::nullopt;
   return suffix;
 }
+
+namespace {
+
+// Days since 1970-01-01 of a proleptic Gregorian date, and back.
+long long DaysFromCivil(int y, int m, int d) {
+  y -= m <= 2;
+  const long long era = (y >= 0 ? y : y - 399) / 400;
+  const long long yoe = y - era * 400;
+  const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+CivilDate CivilFromDays(long long z) {
+  z += 719468;
+  const long long era = (z >= 0 ? z : z - 146096) / 146097;
+  const long long doe = z - era * 146097;
+  const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const long long mp = (5 * doy + 2) / 153;
+  const int d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+  const int m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  const int y = static_cast<int>(yoe + era * 400 + (m <= 2));
+  return {y, m, d};
+}
+
+}  // namespace
+
+CivilTime ShiftUtc(CivilDate utc_date, int utc_seconds_of_day, double offset_hours) {
+  if (!std::isfinite(offset_hours)) offset_hours = 0;
+  constexpr long long kDay = 86400;
+  const long long shifted = DaysFromCivil(utc_date.year, utc_date.month, utc_date.day) * kDay +
+                            utc_seconds_of_day + std::llround(offset_hours * 3600);
+  const long long days = shifted >= 0 ? shifted / kDay : (shifted - (kDay - 1)) / kDay;
+  return {CivilFromDays(days), static_cast<int>(shifted - days * kDay)};
+}
+
 
 }  // namespace pellamar

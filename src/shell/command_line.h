@@ -53,6 +53,19 @@ struct OptionSpec {
 // else the message for standard error.
 [[nodiscard]] std::string CheckOptions(const CommandLine& options);
 
+
+// A local date and time of day.
+struct CivilTime {
+  CivilDate date;
+  int seconds_of_day = 0;  // 0..86399
+};
+
+// The local date and time of a zone `offset_hours` away from UT at the UT
+// instant (`utc_date`, `utc_seconds_of_day`), to the nearest second, carried
+// across days, months and years. This is the clock --tz gives when --time
+// is not given: the computer's instant, seen in that zone.
+[[nodiscard]] CivilTime ShiftUtc(CivilDate utc_date, int utc_seconds_of_day, double offset_hours);
+
 // The help text printed by --help, in French, one line per option.
 [[nodiscard]] std::string CommandLineUsage();
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <ostream>
 
+#include "places/pointer_readout.h"
 #include "solar/sun_dials.h"
 #include "solar/sun_ephemeris.h"
 #include "solar/sun_instant.h"
@@ -79,20 +80,32 @@ int RunReadout(const CommandLine& options, const Clock& clock, std::ostream& out
   const float zone = static_cast<float>(clock.UtcOffsetHours());
   const SunInstant instant = MakeSunInstant(day_text, month_text, clock, zone);
 
-  // The pointer read-out: the dials' place in degrees (west-positive
-  // longitude), then the times from the rounded date boxes.
-  const double FPo = place->latitude_deg;
-  const double LPo = -place->longitude_deg;
-  const SunTimesResult times = SunTimes(RoundToInt16(instant.D), RoundToInt16(instant.M),
-                                        place->longitude_deg, place->latitude_deg,
-                                        /*HLOC=*/!options.utc, zone);
-  const SunPosition sun = SunPositionAt(ComputeSunEphemeris(instant), FPo, LPo);
+  // The pointer read-out: position, the dials' place, the Sun times and the
+  // solar clock, as the window shows them.
+  ReadoutSettings settings;
+  settings.day_text = day_text;
+  settings.month_text = month_text;
+  settings.QRAON = options.qra;
+  settings.HLOC = !options.utc;
+  settings.TimeZone = zone;
+  settings.clock_day_fraction = instant.t;
+  const PointerReadout readout =
+      ReadOutPlace({place->latitude_deg, place->longitude_deg}, settings);
+  const SunPosition sun = SunPositionAt(ComputeSunEphemeris(instant), readout.FPo, readout.LPo);
 
+  std::string position = readout.Label2;
+  for (std::size_t at = position.find('\n'); at != std::string::npos;
+       at = position.find('\n', at + 3)) {
+    position.replace(at, 1, " | ");
+  }
   constexpr char kSeparator = '.';
-  out << "Lever=" << times.tl << '\n'
+  const SunTimesResult& times = readout.times;
+  out << "Position=" << position << '\n'
+      << "Lever=" << times.tl << '\n'
       << "Passage au méridien=" << times.TP << '\n'
       << "Coucher=" << times.tc << '\n'
       << "Message=" << times.Label10 << '\n'
+      << "Heure Solaire=" << readout.Text1 << '\n'
       << "Azimut=" << AzimuthCaption(sun.Az, kSeparator) << '\n'
       << "Hauteur=" << HeightCaption(sun.h, kSeparator) << '\n';
   return 0;

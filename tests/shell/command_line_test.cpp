@@ -40,6 +40,34 @@ TEST(CommandLineTest, EachValueLandsInItsOwnField) {
   EXPECT_FALSE(cl.utc || cl.qra || cl.precise || cl.help || cl.version);
 }
 
+TEST(ShiftUtc, TheInstantSeenInAnotherZone) {
+  struct Case {
+    CivilDate utc;
+    int utc_seconds;
+    double offset;
+    CivilDate date;
+    int seconds;
+  };
+  const Case cases[] = {
+      {{2026, 6, 21}, 12 * 3600, -5, {2026, 6, 21}, 7 * 3600},
+      {{2026, 6, 21}, 12 * 3600, 5.75, {2026, 6, 21}, 17 * 3600 + 45 * 60},
+      // Back across a year's first day, and forward across a leap day.
+      {{2027, 1, 1}, 2 * 3600, -5, {2026, 12, 31}, 21 * 3600},
+      {{2024, 2, 28}, 23 * 3600, 2, {2024, 2, 29}, 3600},
+      {{2023, 2, 28}, 23 * 3600, 2, {2023, 3, 1}, 3600},
+      {{2026, 3, 31}, 20 * 3600, 14, {2026, 4, 1}, 10 * 3600},
+      {{2026, 5, 1}, 0, -14, {2026, 4, 30}, 10 * 3600},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.offset);
+    const CivilTime t = ShiftUtc(c.utc, c.utc_seconds, c.offset);
+    EXPECT_EQ(t.date.year, c.date.year);
+    EXPECT_EQ(t.date.month, c.date.month);
+    EXPECT_EQ(t.date.day, c.date.day);
+    EXPECT_EQ(t.seconds_of_day, c.seconds);
+  }
+}
+
 TEST(CommandLineTest, EachSwitchSetsOnlyItsOwnFlag) {
   const struct { const char* name; bool CommandLine::*flag; } cases[] = {
       {"utc", &CommandLine::utc},         {"qra", &CommandLine::qra},   {"precise", &CommandLine::precise},

@@ -13,6 +13,12 @@ QCheckBox* Check(const char* name, const char* caption, const char* tip, const Q
   return box;
 }
 
+// Rows of the panel, twips: 16 pixels at 96 dpi, enough for an 8-point
+// caption. Five rows on the left leave the bottom strip to Label7 and the
+// progress row; every caption is whole at 96 dpi with an 8-point font.
+constexpr double kRowTop = 30;
+constexpr double kRow = 240;
+
 }  // namespace
 
 ConfigPanel::ConfigPanel(const Twips& t, QWidget* parent) : QFrame(parent) {
@@ -25,38 +31,41 @@ ConfigPanel::ConfigPanel(const Twips& t, QWidget* parent) : QFrame(parent) {
   for (int i = 0; i < 3; ++i) {
     option1_[i] = new QRadioButton(QString::fromUtf8(zoom_captions[i]), this);
     option1_[i]->setObjectName(QString("Option1_%1").arg(i));
-    option1_[i]->setGeometry(t.Rect(60, 40 + i * 250, 2600, 250));
+    option1_[i]->setGeometry(t.Rect(45, kRowTop + i * kRow, 2010, kRow));
     zoom_group->addButton(option1_[i], i);
   }
   option1_[0]->setChecked(true);
 
   ch_raf_auto_ = Check("ChRafAuto", "Rafraichissement automatique",
-                       "La carte se reconstruit régulièrement.", t.Rect(60, 790, 2800, 250), this);
+                       "La carte se reconstruit régulièrement.", t.Rect(45, kRowTop + 3 * kRow, 2955, kRow), this);
   chec_mem_ = Check("ChecMEM", "Conserver cette carte ",
                     "Pour le prochain lancement ou \"Reset\" du programme.  Gardera ou non cette carte.",
-                    t.Rect(60, 1040, 2640, 250), this);
+                    t.Rect(45, kRowTop + 4 * kRow, 2265, kRow), this);
   ch_villes_ = Check("ChVilles", "Villes.", "Afficher ou non les villes sur la carte.",
-                     t.Rect(2900, 40, 1700, 250), this);
-  hloc_ = Check("HLOC", "Heure Locale.", "Ou heure T.U.", t.Rect(2900, 290, 1700, 250), this);
+                     t.Rect(3030, kRowTop + 3 * kRow, 960, kRow), this);
+  hloc_ = Check("HLOC", "Heure Locale.", "Ou heure T.U.", t.Rect(2325, kRowTop + 4 * kRow, 1560, kRow), this);
   ch_soleil_ = Check("ChSoleil", "Courbe d'ensoleillement",
                      "Afficher la courbe d'ensoleillement sur la terre, avec la zone de nuit.",
-                     t.Rect(2900, 540, 1700, 250), this);
+                     t.Rect(2070, kRowTop + 2 * kRow, 2460, kRow), this);
   ch_soleil_->setChecked(true);
   qraon_ = Check("QRAON", "QRA Locator", "Coordonnées géographiques pour les Radio-amateurs.",
-                 t.Rect(1500, 1040, 1300, 250), this);
+                 t.Rect(1950, 1320, 1440, kRow), this);
   command1_ = new QPushButton("Reset", this);
   command1_->setObjectName("Command1");
   command1_->setToolTip(QString::fromUtf8(
       "Relance l'affichage de la carte selon l'option \"Conserver cette carte\""));
-  command1_->setGeometry(t.Rect(2000, 1340, 800, 270));
+  command1_->setGeometry(t.Rect(3915, 45, 660, 465));
   command7_ = new QPushButton(QString::fromUtf8("Aujourd'hui"), this);
   command7_->setObjectName("Command7");
-  command7_->setGeometry(t.Rect(2850, 1380, 1000, 240));
+  command7_->setGeometry(t.Rect(3420, 1290, 1170, 300));
 
   // Outline choice.
-  auto* frame1 = new QGroupBox(this);
+  // A thin box: a group box would keep room for a title it does not have.
+  auto* frame1 = new QFrame(this);
   frame1->setObjectName("Frame1");
-  frame1->setGeometry(t.Rect(2850, 800, 1750, 560));
+  frame1->setFrameStyle(QFrame::Box | QFrame::Plain);
+  frame1->setForegroundRole(QPalette::Mid);
+  frame1->setGeometry(t.Rect(2070, 15, 1800, 495));
   auto* outline_group = new QButtonGroup(this);
   const char* outline_captions[2] = {"Contours précis", "Carte globale"};
   const char* outline_tips[2] = {"Mais lents à charger.", "Peu précise mais rapide"};
@@ -64,7 +73,7 @@ ConfigPanel::ConfigPanel(const Twips& t, QWidget* parent) : QFrame(parent) {
     option2_[i] = new QRadioButton(QString::fromUtf8(outline_captions[i]), frame1);
     option2_[i]->setObjectName(QString("Option2_%1").arg(i));
     option2_[i]->setToolTip(QString::fromUtf8(outline_tips[i]));
-    option2_[i]->setGeometry(t.Rect(45, 20 + i * 250, 1690, 250));
+    option2_[i]->setGeometry(t.Rect(30, 15 + i * 225, 1710, 225));
     outline_group->addButton(option2_[i], i);
   }
   option2_[1]->setChecked(true);

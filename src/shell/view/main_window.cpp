@@ -62,7 +62,7 @@ class MainWindow::Steps final : public RebuildSteps {
   }
   void PlaceSunMarker() override { w_.PlaceSunMarker(); }
   void DrawCities() override { w_.DrawCities(); }
-  void ShowPosition() override {}
+  void ShowPosition() override { w_.ShowCentrePosition(); }
   void DrawParallels() override {}
   void DrawScaleBar() override {}
   void RedrawDaylight() override { w_.RedrawDaylight(); }
@@ -134,12 +134,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
   mdef->setEnabled(false);
 
   connect(picture1_, &MapPicture::released, this, &MainWindow::OnMapReleased);
-  connect(picture1_, &MapPicture::moved, this, &MainWindow::OnMapMoved);
   connect(soleil_, &SunMarker::clicked, this, &MainWindow::OnSunClicked);
-  connect(soleil_, &SunMarker::pointerMoved, this, [this](QPointF offset) {
-    // The map's read-out for the point under the pointer, without the clock.
-    ReadOut(Xpi_ + offset.x(), Ypi_ + offset.y());
-  });
   connect(frame8_, &SunDialsPanel::closedByClick, this, [this] { sun_dials_checked_ = false; });
   connect(fra_config_, &ConfigPanel::outlinesChosen, this, &MainWindow::RebuildMap);
   connect(fra_config_, &ConfigPanel::autoRefreshToggled, this, [this](bool) { UpdateTimer(); });
@@ -168,7 +163,7 @@ void MainWindow::StartUp(std::optional<QSize> client_size, OutlineSet outlines) 
   // Time zone and date from the computer's clock.
   const Clock& clock = *services_.clock;
   time_zone_ = static_cast<float>(clock.UtcOffsetHours());
-  fra_sol_->Zone()->setText(QString::fromStdString(ZoneText(time_zone_)));
+  fra_sol_->ShowZone(time_zone_);
   const CivilDate today = clock.LocalDate();
   fra_sol_->Day()->setText(QString::number(today.day));
   fra_sol_->Month()->setText(QString::number(today.month));
@@ -267,28 +262,6 @@ void MainWindow::OnMapMoved(QPointF twips) { ReadOut(twips.x(), twips.y()); }
 SunInstant MainWindow::Instant() const {
   return MakeSunInstant(fra_sol_->Day()->text().toStdString(), fra_sol_->Month()->text().toStdString(),
                         *services_.clock, time_zone_);
-}
-
-void MainWindow::ReadOut(double x, double y) {
-  const std::optional<GeoPoint> place = PlaceUnderPointer(map_, x, y);
-  if (!place) return;
-  LatI_ = place->lat_deg;
-  LongI_ = place->lon_east_deg;
-  LPo_ = -LongI_;
-  FPo_ = LatI_;
-  const std::int16_t day = RoundToInt16(LeadingNumber(fra_sol_->Day()->text().toStdString()));
-  const std::int16_t month = RoundToInt16(LeadingNumber(fra_sol_->Month()->text().toStdString()));
-  const SunTimesResult times =
-      SunTimes(day, month, LongI_, LatI_, fra_config_->Options().local_time, time_zone_);
-  fra_sol_->Sunrise()->setText(QString::fromStdString(times.tl));
-  fra_sol_->Transit()->setText(QString::fromStdString(times.TP));
-  fra_sol_->Sunset()->setText(QString::fromStdString(times.tc));
-  fra_sol_->Message()->setText(QString::fromStdString(times.Label10));
-  fra_sol_->Message()->setVisible(!times.Label10.empty());
-  LatI_ = times.latitude_rad;
-  LongI_ = times.longitude_west_rad;
-  EquationOfTime_ = times.EquationOfTime;
-  frame8_->UpdateFrom(FPo_, LPo_, Instant());
 }
 
 void MainWindow::PlaceSunMarker() {

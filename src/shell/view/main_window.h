@@ -19,6 +19,7 @@
 #include "platform/view/twips.h"
 #include "shell/layout.h"
 #include "platform/clock.h"
+#include "solar/refresh_tick.h"
 
 namespace pellamar {
 
@@ -107,6 +108,10 @@ class MainWindow final : public QMainWindow {
   // Timer bookkeeping and read-out (main_window_readout.cpp).
   // Sets both tick counters back to 0 (every day/night redraw does).
   void ResetTickCounters();
+  // The pointer read-out for the map point (x, y), twips: position, Sun
+  // times, dials and solar clock. Nothing before the first map.
+  void ReadOut(double x, double y);
+  const TickCounters& Ticks() const { return ticks_; }
 
   // Cities (main_window_cities.cpp).
   // Opens the country list of the search panel.
@@ -166,8 +171,16 @@ class MainWindow final : public QMainWindow {
   void ApplyLayout();
   void OnMapReleased(Qt::MouseButton button, QPointF twips);
   void OnMapMoved(QPointF twips);
-  // The read-out for the map point (x, y): place, Sun times and dials.
-  void ReadOut(double x, double y);
+  // Read-out wiring (main_window_readout.cpp).
+  void OnPointerMoved(QPointF twips);
+  void ReadOutMergedMoves();
+  void ShowClock();
+  void ShowCentrePosition();
+  void HideProgressShapes();
+  void StepDate(int index);
+  void ShowToday();
+  void OnZoneEdited(const QString& text);
+  void OnTimerTick();
   SunInstant Instant() const;
   void PlaceSunMarker();
   void OnSunClicked();
@@ -203,6 +216,9 @@ class MainWindow final : public QMainWindow {
   bool fill_screen_ = false;  // shown maximised on the screen's available area
   int rebuild_count_ = 0;
   std::unique_ptr<Steps> steps_;
+  TickCounters ticks_;  // Occur, Occur2
+  std::optional<QPointF> pending_move_;  // the last pointer move not read out yet
+  QTimer* readout_merge_ = nullptr;
 
   QWidget* central_ = nullptr;
   DatePanel* fra_sol_ = nullptr;

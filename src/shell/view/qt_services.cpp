@@ -6,8 +6,17 @@
 #include <cstdio>
 #include <string>
 
+#include "shell/command_line.h"
+
 namespace pellamar {
 namespace {
+
+// The computer's current instant seen in a zone `offset_hours` from UT.
+CivilTime NowInZone(double offset_hours) {
+  const QDateTime utc = QDateTime::currentDateTimeUtc();
+  const QDate d = utc.date();
+  return ShiftUtc({d.year(), d.month(), d.day()}, utc.time().msecsSinceStartOfDay() / 1000, offset_hours);
+}
 
 QString FromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -40,12 +49,15 @@ bool StderrNotice::Question(std::string_view utf8_text, std::string_view) {
 
 CivilDate SystemClock::LocalDate() const {
   if (date_) return *date_;
+  // A zone given without a time keeps the instant: the date is that zone's.
+  if (offset_ && !seconds_) return NowInZone(*offset_).date;
   const QDate d = QDate::currentDate();
   return {d.year(), d.month(), d.day()};
 }
 
 int SystemClock::LocalSecondsOfDay() const {
   if (seconds_) return *seconds_;
+  if (offset_) return NowInZone(*offset_).seconds_of_day;
   return QTime::currentTime().msecsSinceStartOfDay() / 1000;
 }
 

@@ -31,7 +31,9 @@ class StderrNotice final : public UserNotice {
 };
 
 // The computer's clock, each field replaceable for a run (--date, --time,
-// --tz). A replaced time stands still.
+// --tz). A replaced time stands still. A zone given without a time keeps
+// the computer's instant: the time (and, without a date, the date) is the
+// current UT moved by that offset.
 class SystemClock final : public Clock {
  public:
   SystemClock(std::optional<CivilDate> date, std::optional<int> seconds_of_day,

@@ -30,7 +30,6 @@ void DialPicture::Clear() {
   image_.fill(palette().color(QPalette::Window));
   print_x_ = 0;
   print_y_ = 0;
-  update();
 }
 
 QPen DialPicture::Pen(Colour colour) const {
@@ -46,20 +45,16 @@ QPen DialPicture::Pen(Colour colour) const {
 
 void DialPicture::Line(double x1, double y1, double x2, double y2, Colour colour) {
   QPainter p(&image_);
-  p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Pen(colour));
   const double k = px_per_twip_;
   p.drawLine(QPointF(x1 * k, y1 * k), QPointF(x2 * k, y2 * k));
-  update();
 }
 
 void DialPicture::Circle(double cx, double cy, double radius, Colour colour) {
   QPainter p(&image_);
-  p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Pen(colour));
   const double k = px_per_twip_;
   p.drawEllipse(QPointF(cx * k, cy * k), radius * k, radius * k);
-  update();
 }
 
 void DialPicture::SetPrintPosition(double x, double y) {
@@ -77,12 +72,16 @@ void DialPicture::Print(std::string_view utf8) {
   p.drawText(QPointF(print_x_ * k, print_y_ * k + metrics.ascent()), text);
   print_x_ = 0;
   print_y_ += metrics.height() / k;
-  update();
+}
+
+void DialPicture::Present() {
+  if (image_ != painted_) update();
 }
 
 void DialPicture::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.drawImage(QPoint(0, 0), image_);
+  painted_ = image_;  // shared, not copied, until the next drawing
 }
 
 void DialPicture::mouseReleaseEvent(QMouseEvent* event) {

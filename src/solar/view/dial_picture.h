@@ -11,7 +11,8 @@ namespace pellamar {
 // drawn through the Canvas interface in twips, converted to pixels with the
 // screen's logical DPI (px = twips · dpi / 1440). Pens are cosmetic; as in a
 // picture box, dashes and dots apply to 1-pixel pens only and wider pens draw
-// solid. Emits clicked() on a left click.
+// solid, and lines are not antialiased: a needle that moves by a fraction of
+// a pixel leaves the picture as it was, so the refresh repaints nothing. Emits clicked() on a left click.
 class DialPicture final : public QWidget, public Canvas {
   Q_OBJECT
 
@@ -20,6 +21,11 @@ class DialPicture final : public QWidget, public Canvas {
 
   // The picture as last drawn.
   [[nodiscard]] const QImage& Picture() const { return image_; }
+
+  // Schedules a repaint when the picture differs from what was last painted
+  // (drawing alone never repaints: a redraw that comes out the same costs
+  // no paint).
+  void Present();
 
   double WidthTwips() const override { return width_twips_; }
   double HeightTwips() const override { return height_twips_; }
@@ -46,6 +52,7 @@ class DialPicture final : public QWidget, public Canvas {
   double height_twips_;
   double px_per_twip_;
   QImage image_;
+  QImage painted_;  // what the widget last showed
   LineStyle style_ = LineStyle::Solid;
   int line_width_ = 1;
   Colour fore_ = 0;

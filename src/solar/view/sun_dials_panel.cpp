@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLocale>
+#include <QMouseEvent>
 #include <cmath>
 
 #include "solar/sun_dials.h"
@@ -60,9 +61,17 @@ void SunDialsPanel::UpdateFrom(double FPo, double LPo, const SunInstant& instant
   if (isHidden()) return;
   const SunDialCaptions captions = PosSoleil(ComputeSunEphemeris(instant), FPo, LPo, *pic_az_,
                                              *pic_he_, DecimalSeparator(locale()));
+  pic_az_->Present();
+  pic_he_->Present();
   label35_->setText(QString::fromStdString(captions.Label35));
   label36_->setText(QString::fromStdString(captions.Label36));
 }
+
+// The panel lies on the map: a press or release the dials and captions leave
+// to their parent ends here, so one click does one thing.
+void SunDialsPanel::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void SunDialsPanel::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+void SunDialsPanel::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
 void SunDialsPanel::CloseByClick() {
   hide();

@@ -13,7 +13,8 @@ class DialPicture;
 // The Sun dials panel (Frame8): the compass PicAZ and the quadrant PicHE,
 // each under its caption (Label35, Label36). A left click on either dial
 // hides the panel and emits closedByClick(), so that the window can take the
-// check mark off its menu entry.
+// check mark off its menu entry. No click on the panel (dials, captions or
+// margins) goes through to the map beneath.
 class SunDialsPanel final : public QFrame {
   Q_OBJECT
 
@@ -39,6 +40,11 @@ class SunDialsPanel final : public QFrame {
 
  signals:
   void closedByClick();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   void CloseByClick();
