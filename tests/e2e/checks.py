@@ -50,8 +50,15 @@ def minutes(text):
 
 
 def minutes_apart(a, b):
-    """Distance between two times of day in minutes, across midnight."""
-    d = abs(minutes(a) - minutes(b)) % 1440
+    """Distance between two times of day in minutes, across midnight; 0 for
+    two equal texts that are no time (no sunrise), infinite for a time and
+    a text that is none."""
+    if a == b:
+        return 0
+    try:
+        d = abs(minutes(a) - minutes(b)) % 1440
+    except Failure:
+        return float("inf")
     return min(d, 1440 - d)
 
 

@@ -264,6 +264,7 @@ class Context:
         if not keep_settings:
             shutil.rmtree(os.path.dirname(self.settings_path()), ignore_errors=True)
             self.view = (checks.WHOLE_WORLD_ZOOM, 0.0, 0.0)
+            self.remember.clear()
         elif self.view is None:
             raise desktop.Failure("no kept view to start on")
         self.tainted = False
