@@ -175,6 +175,25 @@ def colour_mask(image, rgb, tolerance=12):
     return ImageChops.darker(ImageChops.darker(bands[0], bands[1]), bands[2])
 
 
+def mark_count(image, rgb, min_share=0.5, tolerance=16):
+    """How many pixels of a small image are rgb smoothed over white: a mix
+    of at least min_share of rgb with white (how a tiny mark is drawn)."""
+    found = 0
+    for pixel in image.convert("RGB").getdata():
+        # The share of rgb that explains the channel furthest from white.
+        spans = [255 - c for c in rgb]
+        channel = max(range(3), key=lambda i: spans[i])
+        if spans[channel] == 0:
+            continue
+        share = (255 - pixel[channel]) / spans[channel]
+        if share < min_share:
+            continue
+        mixed = [255 - share * span for span in spans]
+        if all(abs(p - m) <= tolerance for p, m in zip(pixel, mixed)):
+            found += 1
+    return found
+
+
 def dark_mask(image, threshold=100):
     """Mode "L" mask of the near-black pixels: the outlines, drawn black on
     white (every channel below threshold, so that no red curve, coloured
@@ -476,15 +495,17 @@ class Program:
 
     def floating_boxes(self, picture):
         """Extents of what floats over the map (panels, the Sun image), in
-        the picture's own pixels."""
-        px, py, _, _ = extents(picture)
+        the picture's own pixels. A layer as large as the map itself (the
+        overlay drawn over the outlines) is part of the picture, not a panel."""
+        px, py, pw, ph = extents(picture)
         boxes = []
         for i in range(picture.childCount):
             child = picture.getChildAtIndex(i)
             if child is None or not has_state(child, pyatspi.STATE_SHOWING):
                 continue
             x, y, w, h = extents(child)
-            boxes.append((x - px, y - py, w, h))
+            if w * h < 0.5 * pw * ph:
+                boxes.append((x - px, y - py, w, h))
         return boxes
 
     def close_window(self, timeout=10.0):

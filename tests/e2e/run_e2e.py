@@ -177,12 +177,15 @@ def outside(options):
         program_folder = os.path.join(work, "program")
         copy_program(build, program_folder)
         opened = os.path.join(work, "opened.txt")
-        # The desktop's handler for documents and links: records what it is
-        # asked to open instead of opening it.
-        fake = os.path.join(folders["bin"], "xdg-open")
-        with open(fake, "w") as f:
-            f.write('#!/bin/sh\nprintf \'%s\\n\' "$*" >> "$PELLAMAR_E2E_OPENED"\n')
-        os.chmod(fake, 0o755)
+        # The desktop's handler for documents and links records what it is
+        # asked to open instead of opening it; xdg-mime names a handler for
+        # every type, as on a desktop.
+        for name, script in (("xdg-open", 'printf \'%s\\n\' "$*" >> "$PELLAMAR_E2E_OPENED"'),
+                             ("xdg-mime", 'echo pellamar-e2e-viewer.desktop')):
+            fake = os.path.join(folders["bin"], name)
+            with open(fake, "w") as f:
+                f.write(f"#!/bin/sh\n{script}\n")
+            os.chmod(fake, 0o755)
 
         with open(os.path.join(artifacts, "xvfb.log"), "wb") as log:
             xvfb, display, xauthority = start_xvfb(work, log)
