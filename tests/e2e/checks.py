@@ -15,6 +15,7 @@ import configparser
 import os
 import re
 import subprocess
+import time
 
 import pyatspi
 
@@ -33,6 +34,10 @@ PARIS_TIMES = {"Lever": "03:46", "Passage au méridien": "11:52:21", "Coucher": 
 TIME_CAPTIONS = ("Lever", "Passage au méridien", "Coucher")
 
 WHOLE_WORLD_ZOOM = 13885.0  # the view's height in minutes of arc with no settings
+RESET_ZOOM = 2 ** 0.5 / 2.41 * 21600  # the whole world without a kept map: 12675.109…
+# The subsolar point at noon UT on 21 June 2007: the declination of the
+# solstice, and 0.44° east since the Sun crosses Greenwich at 12:01:46 UT.
+SUBSOLAR = (23.44, 0.44)
 RED = (255, 0, 0)  # the sunshine curve with no settings
 NIGHT = (240, 240, 0)  # the night lines with no settings
 DARK_GREEN = (0, 128, 0)  # the user's own cities
@@ -92,14 +97,21 @@ def point_at(ctx, program, lat, lon):
 
 def read_times_at(ctx, program, lat, lon, instant=INSTANT):
     """Points at a place and waits for the Sun times to be those of the
-    place under the pointer (the program's own --readout for it)."""
+    place under the pointer (the program's own --readout for it). The
+    pointer is moved onto the place again every half second, as a user
+    would: a redraw that ends after a move shows the centre's times."""
     place = point_at(ctx, program, lat, lon)
     expected = headless_readout(ctx, *place, instant=instant)
+    last_move = time.monotonic()
 
     def arrived():
+        nonlocal last_move
         shown = shown_times(program)
         if all(minutes_apart(shown[c], expected[c]) <= 1 for c in TIME_CAPTIONS):
             return shown
+        if time.monotonic() - last_move > 0.5:
+            point_at(ctx, program, lat, lon)
+            last_move = time.monotonic()
         return None
 
     try:
@@ -124,6 +136,24 @@ def sun_image(program, picture):
         raise Failure(f"expected one Sun image on the map, found {found}")
     x, y, w, h = found[0]
     return x + w / 2, y + h / 2
+
+
+def check_sun_at_subsolar_point(ctx, program, picture, when):
+    """The Sun image is centred on the subsolar point of the current view,
+    within two pixels."""
+    ppd = ctx.pixels_per_degree(program)
+    cx, cy = ctx.map_centre(program)
+    wanted = (cx + (SUBSOLAR[1] - ctx.view[2]) * ppd, cy - (SUBSOLAR[0] - ctx.view[1]) * ppd)
+    got = sun_image(program, picture)
+    if abs(got[0] - wanted[0]) > 2 or abs(got[1] - wanted[1]) > 2:
+        raise Failure(f"{when} the Sun image is centred on ({got[0]:.0f}, {got[1]:.0f}), expected "
+                      f"({wanted[0]:.0f}, {wanted[1]:.0f}) for a view of {ctx.view[0]:.1f}' on "
+                      f"{ctx.view[1]:.2f}, {ctx.view[2]:.2f}")
+
+
+def keep_map_box(program):
+    return program.find("check box \"Conserver cette carte \"", role=pyatspi.ROLE_CHECK_BOX,
+                        name="Conserver cette carte ")
 
 
 def map_mask(program, picture, image):
@@ -426,7 +456,65 @@ def check_left_click_zooms_in(ctx):
     ctx.view = (ctx.view[0] / 2, place[0], place[1])
 
 
+def check_quit_unchecked_writes_mem_only(ctx):
+    """With "Conserver cette carte " cleared, quitting writes MEM=0 and
+    leaves the kept view's keys as they were."""
+    program = ctx.program(keep_settings=True)
+    before = dict(read_settings(ctx)["Config"])
+    box = keep_map_box(program)
+    if not desktop.has_state(box, pyatspi.STATE_CHECKED):
+        raise Failure("\"Conserver cette carte \" is not checked after a run that kept the map")
+    desktop.click_at(*desktop.centre(box))
+    desktop.wait_until("\"Conserver cette carte \" cleared",
+                       lambda: not desktop.has_state(keep_map_box(program), pyatspi.STATE_CHECKED))
+    status = program.close_window()
+    ctx.forget_program()
+    if status != 0:
+        raise Failure(f"the program exited with status {status} when its window was closed")
+    after = dict(read_settings(ctx)["Config"])
+    with open(ctx.settings_path(), encoding="utf-8") as f:
+        desktop.save_text(f.read(), ctx.artifacts, f"settings-{ctx.current_check}.ini")
+    changed = {k: (before.get(k), v) for k, v in after.items() if before.get(k) != v}
+    if changed != {"mem": ("1", "0")}:
+        raise Failure(f"quitting with the box cleared changed {changed}, expected only MEM from 1 to 0")
+
+
+def check_restart_unchecked_shows_whole_world(ctx):
+    """Started after a run without "Conserver cette carte ", the program
+    shows the whole world on 0°, 0°, not the view of the settings file."""
+    ctx.view = (RESET_ZOOM, 0.0, 0.0)
+    program = ctx.program(keep_settings=True)
+    picture = program.map_picture()
+    desktop.save(desktop.grab_settled(desktop.extents(picture)), ctx.artifacts, "map-unchecked-start.png")
+    if desktop.has_state(keep_map_box(program), pyatspi.STATE_CHECKED):
+        raise Failure("\"Conserver cette carte \" is checked again after a run that cleared it")
+    check_sun_at_subsolar_point(ctx, program, picture, "at a start without a kept map")
+
+
 # ------------------------------------------ checks ready for what comes ----
+
+def check_reset_shows_whole_world(ctx):
+    """With "Conserver cette carte " cleared, "Reset" brings back the whole
+    world on 0°, 0° after a click moved and zoomed the view."""
+    program = ctx.program()
+    picture = program.map_picture()
+    box = keep_map_box(program)
+    if desktop.has_state(box, pyatspi.STATE_CHECKED):
+        desktop.click_at(*desktop.centre(box))
+        desktop.wait_until("\"Conserver cette carte \" cleared",
+                           lambda: not desktop.has_state(keep_map_box(program), pyatspi.STATE_CHECKED))
+    before = desktop.grab_settled(desktop.extents(picture))
+    cx, cy = ctx.map_centre(program)
+    desktop.click_at(round(cx) + 200, round(cy) - 100)
+    moved = desktop.grab_settled(desktop.extents(picture), changed_from=before)
+    reset = program.find("button \"Reset\"", role=pyatspi.ROLE_PUSH_BUTTON, name="Reset")
+    desktop.click_at(*desktop.centre(reset))
+    desktop.grab_settled(desktop.extents(picture), changed_from=moved)
+    ctx.view = (RESET_ZOOM, 0.0, 0.0)
+    check_sun_at_subsolar_point(ctx, program, picture, "after \"Reset\"")
+
+
+
 
 def check_curve_and_night_colours(ctx):
     """The sunshine curve is drawn in red across the map and the night lines
@@ -673,4 +761,7 @@ CHECKS = [
     ("restart_restores_view", check_restart_restores_view, None),
     ("left_click_zooms_in", check_left_click_zooms_in, None),
     ("quit_writes_zoomed_view", check_quit_writes_settings, None),
+    ("quit_unchecked_writes_mem_only", check_quit_unchecked_writes_mem_only, None),
+    ("restart_unchecked_shows_whole_world", check_restart_unchecked_shows_whole_world, None),
+    ("reset_shows_whole_world", check_reset_shows_whole_world, "\"Reset\" (the shell's commands)"),
 ]
