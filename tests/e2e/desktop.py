@@ -13,6 +13,7 @@ xdotool.
 import ctypes
 import os
 import re
+import signal
 import subprocess
 import time
 
@@ -44,6 +45,13 @@ def wait_until(what, predicate, timeout=5.0, interval=0.05):
         if time.monotonic() > deadline:
             raise Failure(f"after {timeout:.1f} s still waiting for {what} (last seen: {last!r})")
         time.sleep(interval)
+
+
+def die_with_parent():
+    """For a child process (preexec_fn): SIGTERM when its parent dies, so
+    that nothing outlives a test run that was killed outright."""
+    PR_SET_PDEATHSIG = 1
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
 # ---------------------------------------------------------------- X input --
@@ -369,7 +377,8 @@ class Program:
         self.log = open(log_path, "ab")
         popup_watch()  # listening before the program starts
         self.process = subprocess.Popen([os.path.join(folder, "pellamar"), *self.args], cwd=folder,
-                                        stdout=self.log, stderr=subprocess.STDOUT)
+                                        stdout=self.log, stderr=subprocess.STDOUT,
+                                        preexec_fn=die_with_parent)
         self.app = None
         self.window_id = None
 

@@ -15,6 +15,7 @@ and, with --inner, inside dbus-run-session (the checks).
 """
 
 import argparse
+import ctypes
 import json
 import os
 import secrets
@@ -34,6 +35,13 @@ SCREEN = "1920x1080x24"
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 TIME_LIMIT_S = 110  # for the checks; CTest's own limit is above it
 TAG = "PELLAMAR_E2E_RUN"  # marks every process of one run, for the clean-up
+
+
+def die_with_parent():
+    """For a child process (preexec_fn): SIGTERM when its parent dies, so
+    that nothing outlives a run killed outright (a CTest timeout)."""
+    PR_SET_PDEATHSIG = 1
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
 # ------------------------------------------------------------- outside ----
@@ -88,7 +96,8 @@ def start_xvfb(work, log):
     read_end, write_end = os.pipe()
     process = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN,
                                 "-nolisten", "tcp", "-auth", server_auth, "-noreset"],
-                               pass_fds=(write_end,), stdout=log, stderr=log, start_new_session=True)
+                               pass_fds=(write_end,), stdout=log, stderr=log, start_new_session=True,
+                               preexec_fn=die_with_parent)
     os.close(write_end)
     number = b""
     deadline = time.monotonic() + 15
@@ -213,7 +222,8 @@ def outside(options):
         for flag in ("enable", "only"):
             if getattr(options, flag):
                 inner_args += [f"--{flag}", getattr(options, flag)]
-        session = subprocess.Popen(["dbus-run-session", "--", *inner_args], env=env, start_new_session=True)
+        session = subprocess.Popen(["dbus-run-session", "--", *inner_args], env=env, start_new_session=True,
+                                   preexec_fn=die_with_parent)
         leaders.append(session)
         try:
             status = session.wait(TIME_LIMIT_S)
@@ -320,6 +330,15 @@ class Context:
                               env=run_env, capture_output=True, text=True, timeout=30)
 
 
+def session_bus_pid():
+    """Pid of the session bus's daemon, or None."""
+    result = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+                             "/org/freedesktop/DBus", "org.freedesktop.DBus.GetConnectionUnixProcessID",
+                             "string:org.freedesktop.DBus"], capture_output=True, text=True)
+    words = result.stdout.split()
+    return int(words[-1]) if result.returncode == 0 and words and words[-1].isdigit() else None
+
+
 def wait_for_accessibility_bus():
     deadline = time.monotonic() + 10
     while time.monotonic() < deadline:
@@ -349,10 +368,22 @@ def selected(table, options):
 
 
 def inside(options):
+    # Ended with the session (or by SIGTERM): still stop the program and the
+    # bus launcher on the way out.
+    die_with_parent()
+    stopped = []
+
+    def on_signal(signum, _frame):
+        stopped.append(signum)
+        raise SystemExit(f"e2e: stopped by signal {signum}")
+
+    signal.signal(signal.SIGTERM, on_signal)
+    session_daemon = session_bus_pid()
     sys.path.insert(0, HERE)
     config = json.loads(os.environ["PELLAMAR_E2E_CONTEXT"])
     with open(os.path.join(config["artifacts"], "at-spi.log"), "wb") as log:
-        launcher = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"], stdout=log, stderr=log)
+        launcher = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"], stdout=log, stderr=log,
+                                    preexec_fn=die_with_parent)
     try:
         if not wait_for_accessibility_bus():
             print("e2e: FAIL: the accessibility bus did not come up", flush=True)
@@ -390,6 +421,13 @@ def inside(options):
             launcher.wait(3)
         except subprocess.TimeoutExpired:
             launcher.kill()
+        # dbus-run-session ends its bus when this process returns, but not
+        # when it was itself killed: then the bus goes here.
+        if stopped and session_daemon:
+            try:
+                os.kill(session_daemon, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
 
 
 def main():
