@@ -19,7 +19,7 @@ import time
 
 import pyatspi
 from gi.repository import Atspi, GLib
-from PIL import Image, ImageChops, ImageFilter, ImageGrab
+from PIL import ImageChops, ImageFilter, ImageGrab
 
 
 class Failure(Exception):

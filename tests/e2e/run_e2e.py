@@ -222,8 +222,10 @@ def outside(options):
         for flag in ("enable", "only"):
             if getattr(options, flag):
                 inner_args += [f"--{flag}", getattr(options, flag)]
-        session = subprocess.Popen(["dbus-run-session", "--", *inner_args], env=env, start_new_session=True,
-                                   preexec_fn=die_with_parent)
+        # The daemons' chatter goes to a log; the checks report on stdout.
+        with open(os.path.join(artifacts, "session.log"), "wb") as bus_log:
+            session = subprocess.Popen(["dbus-run-session", "--", *inner_args], env=env,
+                                       start_new_session=True, stderr=bus_log, preexec_fn=die_with_parent)
         leaders.append(session)
         try:
             status = session.wait(TIME_LIMIT_S)
@@ -237,6 +239,13 @@ def outside(options):
         signal.signal(signal.SIGTERM, signal.SIG_DFL)
         clean = end_processes(token, leaders)
         shutil.rmtree(work, ignore_errors=True)
+    if status != 0:
+        log_path = os.path.join(artifacts, "session.log")
+        if os.path.exists(log_path):
+            with open(log_path, encoding="utf-8", errors="replace") as f:
+                tail = f.read()[-3000:]
+            if tail.strip():
+                print(f"e2e: end of {log_path}:\n{tail}")
     if status == 0 and not clean:
         status = 1
     print(f"e2e: screenshots and logs in {artifacts}")
@@ -268,21 +277,21 @@ class Context:
         """The running program; started anew when asked, when none runs, or
         after a failed check. Without keep_settings it starts with no
         settings, on the whole-world view."""
-        import checks
         import desktop
+        import readings
         current = self._program
         if current is not None and current.running() and not (fresh or keep_settings or self.tainted):
             return current
         self.forget_program()
         if not keep_settings:
             shutil.rmtree(os.path.dirname(self.settings_path()), ignore_errors=True)
-            self.view = (checks.WHOLE_WORLD_ZOOM, 0.0, 0.0)
+            self.view = (readings.WHOLE_WORLD_ZOOM, 0.0, 0.0)
             self.remember.clear()
         elif self.view is None:
             raise desktop.Failure("no kept view to start on")
         self.tainted = False
         self.sessions += 1
-        program = desktop.Program(self.program_folder, checks.INSTANT,
+        program = desktop.Program(self.program_folder, readings.INSTANT,
                                   os.path.join(self.artifacts, "program.log"))
         self._program = program
         program.wait_ready()
@@ -340,22 +349,21 @@ def session_bus_pid():
 
 
 def wait_for_accessibility_bus():
+    """Waits for the launcher started here to own its name (asking the bus
+    whether the name has an owner does not start a second launcher)."""
     deadline = time.monotonic() + 10
     while time.monotonic() < deadline:
-        if subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
-                           "org.a11y.Bus.GetAddress"], capture_output=True).returncode == 0:
+        reply = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+                                "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
+                                "string:org.a11y.Bus"], capture_output=True, text=True)
+        if reply.returncode == 0 and reply.stdout.split()[-1:] == ["true"]:
             return True
         time.sleep(0.1)
     return False
 
 
 def selected(table, options):
-    names = [name for name, _, _ in table]
     chosen = set()
-    for flag in (options.enable, options.only):
-        for name in (flag or "").split(","):
-            if name and name != "all" and name not in names:
-                sys.exit(f"e2e: no check named {name!r}; --list shows them")
     enabled = set((options.enable or "").split(","))
     only = set((options.only or "").split(",")) - {""}
     for name, _, waits_for in table:
@@ -430,6 +438,17 @@ def inside(options):
                 pass
 
 
+def check_table():
+    """(name, waits_for) of every check, read from checks.py without
+    importing it (the outer run may lack the modules the checks use)."""
+    import ast
+    with open(os.path.join(HERE, "checks.py"), encoding="utf-8") as f:
+        tree = ast.parse(f.read())
+    table = next(node.value for node in tree.body if isinstance(node, ast.Assign)
+                 and getattr(node.targets[0], "id", "") == "CHECKS")
+    return [(entry.elts[0].value, entry.elts[2].value) for entry in table.elts]
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--build", required=True, help="the build folder holding pellamar and its data")
@@ -438,17 +457,15 @@ def main():
     parser.add_argument("--list", action="store_true", help="list the checks and exit")
     parser.add_argument("--inner", action="store_true", help=argparse.SUPPRESS)
     options = parser.parse_args()
+    table = check_table()
     if options.list:
-        sys.path.insert(0, HERE)
-        import ast
-        with open(os.path.join(HERE, "checks.py"), encoding="utf-8") as f:
-            tree = ast.parse(f.read())
-        table = next(node.value for node in tree.body if isinstance(node, ast.Assign)
-                     and getattr(node.targets[0], "id", "") == "CHECKS")
-        for entry in table.elts:
-            name, waits_for = entry.elts[0].value, entry.elts[2].value
-            print(f"{name:28} {'runs' if waits_for is None else 'waits for ' + waits_for}")
+        for name, waits_for in table:
+            print(f"{name:36} {'runs' if waits_for is None else 'waits for ' + waits_for}")
         return 0
+    for flag in (options.enable, options.only):
+        for name in (flag or "").split(","):
+            if name and name != "all" and name not in dict(table):
+                sys.exit(f"e2e: no check named {name!r}; --list shows them")
     return inside(options) if options.inner else outside(options)
 
 
