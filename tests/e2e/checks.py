@@ -22,7 +22,7 @@ from desktop import Failure
 from PIL import Image
 from readings import (
     DARK_GREEN, INSTANT, MAGENTA, NIGHT, PARIS, PARIS_TIMES, RED, RESET_ZOOM, WHOLE_WORLD_ZOOM,
-    box_text, expect_sun_at_subsolar_point, click_option, compare_times, headless_readout,
+    angle_in, box_text, dials_match, expect_sun_at_subsolar_point, click_option, compare_times, headless_readout,
     keep_map_box, map_mask, minutes, point_at, read_settings, read_times_at, sun_image,
     text_box_below, type_into,
 )
@@ -111,14 +111,25 @@ def check_map_has_outlines(ctx):
 
 
 def check_readout_follows_pointer(ctx):
-    """The Sun times shown are those of the place under the pointer: the
-    almanac's at Paris, the program's own --readout elsewhere."""
+    """The Sun times and the azimuth and height dials shown are those of the
+    place under the pointer: the almanac's times at Paris, the program's own
+    --readout everywhere."""
     program = ctx.program()
     shown = read_times_at(ctx, program, *PARIS)
     compare_times("pointer over Paris", shown, PARIS_TIMES, 2)
     seen = [shown]
-    for lat, lon in ((-34.6, -58.45), (35.68, 139.69), (0.0, 0.0)):
-        seen.append(read_times_at(ctx, program, lat, lon))
+    for lat, lon in (PARIS, (-34.6, -58.45), (35.68, 139.69), (0.0, 0.0)):
+        if (lat, lon) != PARIS:
+            seen.append(read_times_at(ctx, program, lat, lon))
+        place = ctx.place_of(program, *desktop.pointer())
+        lines = headless_readout(ctx, *place)
+        expected = (angle_in(lines["Azimut"]), angle_in(lines["Hauteur"]))
+        try:
+            desktop.wait_until("the dials of the place", lambda: dials_match(program, expected), timeout=3)
+        except Failure:
+            captions = [a.name for a in program.find_all(role=pyatspi.ROLE_LABEL, name_re=r"Azimut|^\s*He\b")]
+            raise Failure(f"over {place[0]:.2f},{place[1]:.2f} the dials read {captions}; "
+                          f"--readout gives azimuth {expected[0]}, height {expected[1]}") from None
     if len({tuple(s.values()) for s in seen}) != len(seen):
         raise Failure(f"the read-out did not change with the pointer: {seen}")
 

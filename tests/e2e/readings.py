@@ -113,6 +113,27 @@ def read_times_at(ctx, program, lat, lon, instant=INSTANT):
         raise
 
 
+def angle_in(text):
+    """The number of a dial caption (" Azimut = 184.12 °", " He: 64.54 °")."""
+    match = re.search(r"(-?\d*\.?\d+)\s*°", text)
+    if not match:
+        raise Failure(f"no angle in {text!r}")
+    return float(match[1])
+
+
+def dials_match(program, expected, tolerance=0.05):
+    """The (azimuth, height) of the dial captions when both lie within
+    tolerance of expected, else None."""
+    azimuth = program.find_all(role=pyatspi.ROLE_LABEL, name_re=r"Azimut")
+    height = program.find_all(role=pyatspi.ROLE_LABEL, name_re=r"^\s*He\b")
+    if len(azimuth) != 1 or len(height) != 1:
+        return None
+    shown = (angle_in(azimuth[0].name), angle_in(height[0].name))
+    if all(abs(s - e) <= tolerance for s, e in zip(shown, expected)):
+        return shown
+    return None
+
+
 def sun_image(program, picture):
     """The Sun image floating on the map: the one small square child."""
     found = []
