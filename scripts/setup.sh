@@ -6,6 +6,9 @@ PELLAMAR_PACKAGES=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  # The end-to-end test: a private X display, real input, the accessibility
+  # bus read from Debian's /usr/bin/python3, screenshots.
+  xvfb xauth xdotool dbus at-spi2-core python3-pyatspi python3-pil libx11-6
 )
 
 pellamar_install_packages() {
