@@ -10,6 +10,8 @@
 
 #include "map/map_state.h"
 #include "map/rebuild.h"
+#include "overlays/daylight_curve.h"
+#include "overlays/line_pool.h"
 #include "shell/settings.h"
 #include "platform/settings_store.h"
 #include "platform/user_notice.h"
@@ -19,9 +21,12 @@
 
 namespace pellamar {
 
+class ColourPanel;
 class ConfigPanel;
 class DatePanel;
 class MapPicture;
+class PoolOverlay;
+class ScaleBarPicture;
 class ProgressPanel;
 class SunDialsPanel;
 class SunMarker;
@@ -85,6 +90,13 @@ class MainWindow final : public QMainWindow {
   void OpenColourPanel();
   // Forgets the curve's saved positions, so the next redraw starts afresh.
   void ForgetDaylightCurve();
+  // "Afficher la zone nuit" (MNUIT): checked when the program starts.
+  bool NightZoneShown() const { return night_zone_checked_; }
+  const LinePools& Pools() const { return pools_; }
+  const DaylightCurve& Daylight() const { return daylight_; }
+  ColourPanel* ColourPanelWidget() { return colour_panel_; }
+  QFrame* ColourFrame() { return frame4_; }
+  ScaleBarPicture* ScaleBarWidget() { return scale_bar_; }
 
   // Timer bookkeeping and read-out (main_window_readout.cpp).
   // Sets both tick counters back to 0 (every day/night redraw does).
@@ -140,6 +152,14 @@ class MainWindow final : public QMainWindow {
   void PlaceSunMarker();
   void OnSunClicked();
   void ShowProgress();
+  // Overlays (main_window_overlays.cpp): the pools made at start-up, the
+  // rebuild's steps, the curve check box and the colours applied.
+  void InitOverlays();
+  void HideDaylightPools();
+  void DrawParallels();
+  void DrawScaleBar();
+  void OnCurveClicked(bool checked);
+  void ApplyColours();
 
   MainWindowServices services_;
   Twips twips_;
@@ -164,6 +184,10 @@ class MainWindow final : public QMainWindow {
   bool fill_screen_ = false;  // shown maximised on the screen's available area
   int rebuild_count_ = 0;
   std::unique_ptr<Steps> steps_;
+  LinePools pools_ = DesignedLinePools();  // L, N, P
+  DaylightCurve daylight_;
+  bool night_zone_checked_ = true;  // MNUIT
+  bool redrawing_daylight_ = false;
 
   QWidget* central_ = nullptr;
   DatePanel* fra_sol_ = nullptr;
@@ -179,6 +203,9 @@ class MainWindow final : public QMainWindow {
   SunMarker* soleil_ = nullptr;
   QTimer* timer1_ = nullptr;
   QMenu* mlieu_ = nullptr;
+  PoolOverlay* pool_layer_ = nullptr;
+  ColourPanel* colour_panel_ = nullptr;
+  ScaleBarPicture* scale_bar_ = nullptr;
 };
 
 }  // namespace pellamar
