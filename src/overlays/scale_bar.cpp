@@ -14,9 +14,13 @@ constexpr Colour kRed = 0x0000FF, kBlue = 0xFF0000, kDarkGreen = 0x004000, kBlac
 }  // namespace
 
 ScaleBar ComputeScaleBar(float Pas_Inter) {
-  ScaleBar bar;
   const double scale = static_cast<double>(Pas_Inter);
-  bar.U = (std::isfinite(scale) && scale > 0) ? scale / kKmPerMinute * 100.0 : 0.0;
+  return ScaleBarFor((std::isfinite(scale) && scale > 0) ? scale / kKmPerMinute * 100.0 : 0.0);
+}
+
+ScaleBar ScaleBarFor(double U) {
+  ScaleBar bar;
+  bar.U = (std::isfinite(U) && U > 0) ? U : 0.0;
   if (bar.U < 600) {
     bar.S = 10, bar.km = 1000;
   } else if (bar.U <= 15000) {

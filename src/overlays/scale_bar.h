@@ -17,10 +17,13 @@ struct ScaleBar {
   bool tenths = false;  // the bar is long enough (Lb > 2000) to show tenths
 };
 
-// The bar for a map of Pas_Inter twips per minute of latitude. U < 600
-// gives S = 10; 600 <= U <= 15000, 1; up to 200000, 0.1; beyond, 0.01.
-// A zero, negative or NaN scale gives U = 0 (a bar of length 0, 1000 km).
+// The bar for a map of Pas_Inter twips per minute of latitude. A zero,
+// negative or NaN scale gives U = 0 (a bar of length 0, 1000 km).
 [[nodiscard]] ScaleBar ComputeScaleBar(float Pas_Inter);
+
+// The bar for U twips per 100 km: U < 600 gives S = 10; 600 <= U <= 15000,
+// 1; up to 200000, 0.1; beyond, 0.01.
+[[nodiscard]] ScaleBar ScaleBarFor(double U);
 
 // The text printed after the bar: "1000 km", "100 km", "10 km" or "1 km".
 [[nodiscard]] std::string ScaleBarLabel(const ScaleBar& bar);
