@@ -57,10 +57,7 @@ TEST(PoolPainterTest, TheMaskPenTintsWhiteKeepsBlackAndTheCurveCoversTheNightLin
   pools.N[2].visible = false;
   pools.L = {Line(0, 8, 39, 8, red, PenMode::Copy, 2)};
   pools.P = {Line(0, 12, 39, 12, green, PenMode::Mask, 1, LineStyle::Dotted)};
-  {
-    QPainter painter(&image);
-    PaintPools(painter, pools, 1.0, image.rect());
-  }
+  PaintPools(image, pools, 1.0, image.rect());
   EXPECT_EQ(Pixel(image, 10, 2), qRgb(240, 240, 0) & 0xFFFFFF);  // white AND yellow
   EXPECT_EQ(Pixel(image, 30, 2), 0u);                           // black stays black
   EXPECT_EQ(Pixel(image, 30, 8), qRgb(255, 0, 0) & 0xFFFFFF);   // the copy pen covers black
@@ -85,10 +82,7 @@ TEST(PoolPainterTest, FarOffEndPointsAreClippedNotLost) {
   image.fill(Qt::white);
   LinePools pools;
   pools.L = {Line(-1.0e9f, 10, 1.0e9f, 10, Rgb(255, 0, 0), PenMode::Copy)};
-  {
-    QPainter painter(&image);
-    PaintPools(painter, pools, 1.0, image.rect());
-  }
+  PaintPools(image, pools, 1.0, image.rect());
   EXPECT_EQ(Pixel(image, 0, 10), qRgb(255, 0, 0) & 0xFFFFFF);
   EXPECT_EQ(Pixel(image, 39, 10), qRgb(255, 0, 0) & 0xFFFFFF);
 }

@@ -1,24 +1,28 @@
 #include "overlays/view/pool_painter.h"
 
 #include <QEvent>
-#include <algorithm>
-#include <QLineF>
 #include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
 #include <cmath>
-#include <vector>
+#include <cstring>
 
-#include "map/view/picture_canvas.h"
+#include "map/view/map_picture.h"
 
 namespace pellamar {
 namespace {
 
-// Clips the segment to `r` (Liang–Barsky). False when nothing is left.
-bool Clip(QLineF& line, const QRectF& r) {
-  const double x1 = line.x1(), y1 = line.y1(), dx = line.dx(), dy = line.dy();
-  if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(dx) || !std::isfinite(dy)) return false;
+// 0x00BBGGRR to an opaque QRgb (0xFFRRGGBB).
+QRgb ToRgb(Colour c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+// Clips the segment to the rectangle [x0, x1] x [y0, y1] (Liang–Barsky).
+// False when nothing is left.
+bool Clip(double& ax, double& ay, double& bx, double& by, double x0, double y0, double x1, double y1) {
+  if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by)) return false;
+  const double dx = bx - ax, dy = by - ay;
   double t0 = 0, t1 = 1;
   const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {x1 - r.left(), r.right() - x1, y1 - r.top(), r.bottom() - y1};
+  const double q[4] = {ax - x0, x1 - ax, ay - y0, y1 - ay};
   for (int i = 0; i < 4; ++i) {
     if (p[i] == 0) {
       if (q[i] < 0) return false;
@@ -33,66 +37,87 @@ bool Clip(QLineF& line, const QRectF& r) {
       if (t < t1) t1 = t;
     }
   }
-  line = QLineF(x1 + t0 * dx, y1 + t0 * dy, x1 + t1 * dx, y1 + t1 * dy);
+  const double sx = ax, sy = ay;
+  ax = sx + t0 * dx, ay = sy + t0 * dy;
+  bx = sx + t1 * dx, by = sy + t1 * dy;
   return true;
 }
 
-QPen PenFor(const PoolLine& l) {
-  QPen pen(ToQColor(l.colour));
-  pen.setCosmetic(true);
-  pen.setWidth(std::max(l.width, 1));
-  pen.setCapStyle(Qt::FlatCap);
-  switch (l.style) {
-    case LineStyle::Solid: pen.setStyle(Qt::SolidLine); break;
-    case LineStyle::Dashed: pen.setStyle(Qt::DashLine); break;
-    case LineStyle::Dotted: pen.setDashPattern({1.0, 1.0}); break;
+struct Target {
+  QRgb* bits;
+  qsizetype stride;  // in pixels
+  QRect area;
+};
+
+// Walks one pixel line (Bresenham) and sets the pixels of the pattern that
+// lie in the area. The pattern is counted on the major axis's absolute
+// coordinate so it does not depend on where the walk was clipped.
+void Walk(const Target& t, int ax, int ay, int bx, int by, QRgb rgb, PenMode pen, LineStyle style,
+          int width) {
+  const int sx = ax < bx ? 1 : -1, sy = ay < by ? 1 : -1;
+  const int adx = std::abs(bx - ax), ady = -std::abs(by - ay);
+  const bool x_major = adx >= -ady;
+  const int period = style == LineStyle::Dotted ? 2 : 6 * width;
+  const int on = style == LineStyle::Dotted ? 1 : 4 * width;
+  const int left = t.area.left(), right = t.area.right(), top = t.area.top(), bottom = t.area.bottom();
+  int err = adx + ady;
+  for (;;) {
+    bool lit = true;
+    if (style != LineStyle::Solid) {
+      const int m = x_major ? ax : ay;
+      lit = ((m % period) + period) % period < on;
+    }
+    if (lit && ax >= left && ax <= right && ay >= top && ay <= bottom) {
+      QRgb& px = t.bits[ay * t.stride + ax];
+      px = pen == PenMode::Mask ? (px & (rgb | 0xFF000000u)) : rgb;
+    }
+    if (ax == bx && ay == by) break;
+    const int e2 = 2 * err;
+    if (e2 >= ady) {
+      err += ady;
+      ax += sx;
+    }
+    if (e2 <= adx) {
+      err += adx;
+      ay += sy;
+    }
   }
-  return pen;
 }
 
-bool SamePen(const PoolLine& a, const PoolLine& b) {
-  return a.colour == b.colour && a.style == b.style && a.width == b.width && a.pen == b.pen;
-}
-
-// Draws one pool, lines of one pen together.
-void PaintPool(QPainter& painter, const std::vector<PoolLine>& pool, double k, const QRectF& area,
-               std::vector<QLineF>& batch) {
-  const PoolLine* batch_pen = nullptr;
-  const auto flush = [&] {
-    if (batch.empty() || batch_pen == nullptr) return;
-    painter.setCompositionMode(batch_pen->pen == PenMode::Mask ? QPainter::RasterOp_SourceAndDestination
-                                                               : QPainter::CompositionMode_SourceOver);
-    painter.setPen(PenFor(*batch_pen));
-    painter.drawLines(batch.data(), static_cast<int>(batch.size()));
-    batch.clear();
-  };
-  for (const PoolLine& l : pool) {
-    if (!l.visible) continue;
-    QLineF line(l.X1 * k, l.Y1 * k, l.X2 * k, l.Y2 * k);
-    if (!Clip(line, area)) continue;
-    if (batch_pen != nullptr && !SamePen(*batch_pen, l)) flush();
-    batch_pen = &l;
-    batch.push_back(line);
+void PaintLine(const Target& t, const QSize& size, const PoolLine& l, double k) {
+  double ax = l.X1 * k, ay = l.Y1 * k, bx = l.X2 * k, by = l.Y2 * k;
+  const int width = std::max(l.width, 1);
+  // Clipped to the whole image (not the area), so a line is walked alike in
+  // every repaint.
+  if (!Clip(ax, ay, bx, by, -width - 1.0, -width - 1.0, size.width() + width + 0.0,
+            size.height() + width + 0.0)) {
+    return;
   }
-  flush();
+  const auto px = [](double v) { return static_cast<int>(std::floor(v + 0.5)); };
+  const int x1 = px(ax), y1 = px(ay), x2 = px(bx), y2 = px(by);
+  const bool x_major = std::abs(x2 - x1) >= std::abs(y2 - y1);
+  const QRgb rgb = ToRgb(l.colour);
+  // A wider pen repeats the walk beside the line, across its major axis.
+  for (int i = 0; i < width; ++i) {
+    const int off = i - (width - 1) / 2;
+    const int ox = x_major ? 0 : off, oy = x_major ? off : 0;
+    Walk(t, x1 + ox, y1 + oy, x2 + ox, y2 + oy, rgb, l.pen, l.style, width);
+  }
 }
 
 }  // namespace
 
-void PaintPools(QPainter& painter, const LinePools& pools, double twips_per_px, const QRect& area) {
-  if (!(twips_per_px > 0)) return;
-  const double k = 1.0 / twips_per_px;
-  // A little room round the area so wide pens at the edge stay whole.
-  const QRectF bounds = QRectF(area).adjusted(-4, -4, 4, 4);
-  painter.save();
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setBrush(Qt::NoBrush);
-  std::vector<QLineF> batch;
-  batch.reserve(kDaylightLines);
-  PaintPool(painter, pools.P, k, bounds, batch);
-  PaintPool(painter, pools.N, k, bounds, batch);
-  PaintPool(painter, pools.L, k, bounds, batch);
-  painter.restore();
+void PaintPools(QImage& image, const LinePools& pools, double twips_per_px, const QRect& area) {
+  if (!(twips_per_px > 0) || image.isNull() || image.depth() != 32) return;
+  const double k = image.devicePixelRatio() / twips_per_px;
+  const Target t{reinterpret_cast<QRgb*>(image.bits()), image.bytesPerLine() / 4,
+                 area.intersected(image.rect())};
+  if (t.area.isEmpty()) return;
+  for (const auto* pool : {&pools.P, &pools.N, &pools.L}) {
+    for (const PoolLine& l : *pool) {
+      if (l.visible) PaintLine(t, image.size(), l, k);
+    }
+  }
 }
 
 QRect DaylightBounds(const LinePools& pools, double twips_per_px) {
@@ -111,17 +136,18 @@ QRect DaylightBounds(const LinePools& pools, double twips_per_px) {
     }
   }
   if (!(left <= right) || !(top <= bottom)) return {};
-  // Keep the rectangle within what an int holds; the widget clips it.
+  // Kept within what an int holds; the widget clips it.
   const auto px = [](double v) { return static_cast<int>(std::clamp(v, -1.0e6, 1.0e6)); };
   return QRect(QPoint(px(std::floor(left)) - pen - 1, px(std::floor(top)) - pen - 1),
                QPoint(px(std::ceil(right)) + pen + 1, px(std::ceil(bottom)) + pen + 1));
 }
 
-PoolOverlay::PoolOverlay(const LinePools* pools, double twips_per_px, QWidget* map)
-    : QWidget(map), pools_(pools), twips_per_px_(twips_per_px) {
+PoolOverlay::PoolOverlay(const LinePools* pools, double twips_per_px, MapPicture* map)
+    : QWidget(map), pools_(pools), twips_per_px_(twips_per_px), map_(map) {
   setObjectName("LinePools");
   setAttribute(Qt::WA_TransparentForMouseEvents);
-  setAttribute(Qt::WA_NoSystemBackground);
+  // Every repaint covers its region with the map's own picture.
+  setAttribute(Qt::WA_OpaquePaintEvent);
   setGeometry(map->rect());
   // The lines lie on the map, under every panel floating on it.
   lower();
@@ -129,15 +155,37 @@ PoolOverlay::PoolOverlay(const LinePools* pools, double twips_per_px, QWidget* m
 }
 
 bool PoolOverlay::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == parent() && event->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
+  if (watched == map_ && event->type() == QEvent::Resize) setGeometry(map_->rect());
   return QWidget::eventFilter(watched, event);
 }
 
 void PoolOverlay::paintEvent(QPaintEvent* event) {
-  if (pools_ == nullptr) return;
+  const QImage& map = map_->Canvas().Image();
+  if (composed_.size() != map.size() || composed_.format() != map.format()) {
+    composed_ = QImage(map.size(), map.format());
+  }
+  composed_.setDevicePixelRatio(map.devicePixelRatio());
+  const qreal ratio = map.devicePixelRatio();
+  const QRect logical = event->rect();
+  const QRect device = QRect(QPoint(static_cast<int>(std::floor(logical.left() * ratio)),
+                                    static_cast<int>(std::floor(logical.top() * ratio))),
+                             QPoint(static_cast<int>(std::ceil((logical.right() + 1) * ratio)) - 1,
+                                    static_cast<int>(std::ceil((logical.bottom() + 1) * ratio)) - 1))
+                           .intersected(map.rect());
   QPainter painter(this);
-  painter.setClipRect(event->rect());
-  PaintPools(painter, *pools_, twips_per_px_, rect());
+  // Before the map has its size, what it does not cover is left white.
+  if (!QRectF(QPointF(0, 0), map.deviceIndependentSize()).contains(QRectF(logical))) {
+    painter.fillRect(logical, Qt::white);
+  }
+  if (device.isEmpty()) return;
+  const qsizetype bytes = static_cast<qsizetype>(device.width()) * 4;
+  for (int y = device.top(); y <= device.bottom(); ++y) {
+    std::memcpy(composed_.scanLine(y) + static_cast<qsizetype>(device.left()) * 4,
+                map.constScanLine(y) + static_cast<qsizetype>(device.left()) * 4, static_cast<size_t>(bytes));
+  }
+  if (pools_ != nullptr) PaintPools(composed_, *pools_, twips_per_px_, device);
+  painter.drawImage(QRectF(device.topLeft() / ratio, QSizeF(device.size()) / ratio), composed_,
+                    QRectF(device));
 }
 
 }  // namespace pellamar

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPainter>
+#include <QImage>
 #include <QRect>
 #include <QWidget>
 
@@ -8,28 +8,30 @@
 
 namespace pellamar {
 
-// Paints the pools over what the painter's device already holds, in the
-// order P, N, L (the curve on top), without antialiasing. The copy pen
-// paints the line colour; the mask pen ANDs it with the pixels beneath
-// (RasterOp_SourceAndDestination, so the device must be a raster image or
-// a raster-backed widget). Widths are device pixels; dotted lines are one
-// pixel on, one off. Lines are clipped to `area` (pixels) first, so far-off
-// end points of a deep zoom cost nothing.
-void PaintPools(QPainter& painter, const LinePools& pools, double twips_per_px, const QRect& area);
+class MapPicture;
 
-// The smallest rectangle, in pixels, holding every visible line of the
-// curve and night pools, widened by their pen.
+// Paints the pools into a 32-bit image (RGB32 or ARGB32), in the order P,
+// N, L (the curve on top), pixel by pixel without antialiasing: the copy
+// pen sets the line colour; the mask pen ANDs it with the pixel beneath
+// (a white pixel takes the colour, a black one stays black). End points are
+// twips, converted with twips_per_px and the image's pixel ratio; widths are
+// device pixels; a dotted line lights every other pixel along its length.
+// Only pixels inside `area` (device pixels) change; a line is walked the
+// same way whatever the area, so partial repaints join up.
+void PaintPools(QImage& image, const LinePools& pools, double twips_per_px, const QRect& area);
+
+// The smallest rectangle, in the widget's pixels, holding every visible
+// line of the curve and night pools, widened by their pen.
 [[nodiscard]] QRect DaylightBounds(const LinePools& pools, double twips_per_px);
 
 // The layer of line objects lying on the map picture, under the panels that
-// float on it. It covers its parent, follows its size, lets the mouse
-// through to the map and paints the pools it is given over the map.
+// float on it. It covers the map, follows its size and lets the mouse
+// through. Each repaint takes the map's picture for the region and paints
+// the pools over it, so the outlines are never drawn again for the lines.
 class PoolOverlay final : public QWidget {
   Q_OBJECT
  public:
-  PoolOverlay(const LinePools* pools, double twips_per_px, QWidget* map);
-  void SetTwipsPerPixel(double twips_per_px) { twips_per_px_ = twips_per_px; }
-  double TwipsPerPixel() const { return twips_per_px_; }
+  PoolOverlay(const LinePools* pools, double twips_per_px, MapPicture* map);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -38,6 +40,8 @@ class PoolOverlay final : public QWidget {
  private:
   const LinePools* pools_;
   double twips_per_px_;
+  MapPicture* map_;
+  QImage composed_;  // the map with the pools, reused between repaints
 };
 
 }  // namespace pellamar
