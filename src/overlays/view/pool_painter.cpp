@@ -145,6 +145,7 @@ QRect DaylightBounds(const LinePools& pools, double twips_per_px) {
 PoolOverlay::PoolOverlay(const LinePools* pools, double twips_per_px, MapPicture* map)
     : QWidget(map), pools_(pools), twips_per_px_(twips_per_px), map_(map) {
   setObjectName("LinePools");
+  setAccessibleName(QString::fromUtf8("Courbe d'ensoleillement, zone de nuit, parallèles et méridien"));
   setAttribute(Qt::WA_TransparentForMouseEvents);
   // Every repaint covers its region with the map's own picture.
   setAttribute(Qt::WA_OpaquePaintEvent);
