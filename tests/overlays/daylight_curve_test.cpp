@@ -193,28 +193,6 @@ TEST(DaylightCurveTest, ThePositionTablesAreRefilledOnlyAfterBeingEmptied) {
   EXPECT_NEAR(curve.XCourbe2[360], -15600, kTol);
 }
 
-TEST(DaylightCurveTest, TheSlideMovesOnlyTheXOfTheCurveAndTheNightLines) {
-  const MapState map = HundredTwipsPerDegree();
-  LinePools pools = StartedPools();
-  DaylightCurve curve;
-  PlaceDaylightCurve(StepTable(), {&map, kH, 5.0f, true, 0}, curve, pools);
-  const LinePools before = pools;
-  SlideDaylight(curve, pools, 250);
-  SlideDaylight(curve, pools, -50);
-  for (std::size_t k = 0; k < kDaylightLines; ++k) {
-    SCOPED_TRACE(k);
-    EXPECT_NEAR(pools.L[k].X1, before.L[k].X1 - 200, kTol);
-    EXPECT_NEAR(pools.L[k].X2, before.L[k].X2 - 200, kTol);
-    EXPECT_NEAR(pools.N[k].X1, before.L[k].X1 - 200, kTol);
-    EXPECT_NEAR(pools.N[k].X2, before.L[k].X1 - 200, kTol);
-    EXPECT_EQ(pools.L[k].Y1, before.L[k].Y1);
-    EXPECT_EQ(pools.L[k].Y2, before.L[k].Y2);
-    EXPECT_EQ(pools.N[k].Y1, before.N[k].Y1);
-    EXPECT_EQ(pools.N[k].Y2, before.N[k].Y2);
-  }
-  EXPECT_NEAR(curve.XCourbe1[0], 19800, kTol);
-}
-
 // Records the progress calls of a redraw.
 class RecordingProgress final : public DaylightProgress {
  public:

@@ -82,15 +82,6 @@ TEST(LinePoolTest, CreatedElementsCopyElementZerosPenAndStyleButStartAsDocumente
   }
 }
 
-TEST(LinePoolTest, PoolsAreMadeOnce) {
-  LinePools pools = StartedPools();
-  pools.L[7].X1 = 123;
-  InitLinePools(pools, {}, kWidth);
-  EXPECT_EQ(pools.L.size(), 361u);
-  EXPECT_EQ(pools.P.size(), 19u);
-  EXPECT_EQ(pools.L[7].X1, 123);
-}
-
 TEST(LinePoolTest, HidingAndRecolouring) {
   LinePools pools = StartedPools();
   for (auto& p : pools.P) p.visible = true;

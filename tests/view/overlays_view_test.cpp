@@ -236,18 +236,26 @@ TEST_F(OverlaysWindowTest, TheTimerStopsDuringTheRedrawAndRunsAfterOnlyWithAutom
   }
 }
 
-TEST_F(OverlaysWindowTest, TheSlideMovesTheCurveAndTheNightLinesSideways) {
+TEST_F(OverlaysWindowTest, TheSlideMovesOnlyTheXOfTheCurveAndTheNightLines) {
   MainWindow window(Services());
   window.StartUp(QSize(1200, 800));
   const LinePools before = window.Pools();
-  window.SlideDaylight(150);
+  window.SlideDaylight(250);
+  window.SlideDaylight(-50);
+  const LinePools& after = window.Pools();
   for (std::size_t k = 0; k < kDaylightLines; ++k) {
     SCOPED_TRACE(k);
-    EXPECT_NEAR(window.Pools().L[k].X1, before.L[k].X1 - 150, 0.01);
-    EXPECT_NEAR(window.Pools().L[k].X2, before.L[k].X2 - 150, 0.01);
-    EXPECT_NEAR(window.Pools().N[k].X1, before.L[k].X1 - 150, 0.01);
-    EXPECT_EQ(window.Pools().L[k].Y1, before.L[k].Y1);
+    EXPECT_NEAR(after.L[k].X1, before.L[k].X1 - 200, 0.01);
+    EXPECT_NEAR(after.L[k].X2, before.L[k].X2 - 200, 0.01);
+    // The night lines stand on the start of their segment.
+    EXPECT_NEAR(after.N[k].X1, before.L[k].X1 - 200, 0.01);
+    EXPECT_NEAR(after.N[k].X2, before.L[k].X1 - 200, 0.01);
+    EXPECT_EQ(after.L[k].Y1, before.L[k].Y1);
+    EXPECT_EQ(after.L[k].Y2, before.L[k].Y2);
+    EXPECT_EQ(after.N[k].Y1, before.N[k].Y1);
+    EXPECT_EQ(after.N[k].Y2, before.N[k].Y2);
   }
+  EXPECT_NEAR(window.Daylight().XCourbe1[0], before.L[0].X1 - 200, 0.01);
 }
 
 TEST_F(OverlaysWindowTest, TheColourPanelPreviewsStoresAndHidesTheParallels) {
