@@ -87,6 +87,17 @@ void BM_PaintPools(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintPools)->Unit(benchmark::kMillisecond);
 
+// The map rendered whole, as a snapshot takes it: the map's picture
+// copied, the pools painted over it, the panels on top.
+void BM_RenderMap(benchmark::State& state) {
+  Window w;
+  for (auto _ : state) {
+    const QPixmap picture = w.window->Picture()->grab();
+    benchmark::DoNotOptimize(picture.cacheKey());
+  }
+}
+BENCHMARK(BM_RenderMap)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace pellamar
 
