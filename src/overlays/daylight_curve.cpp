@@ -1,7 +1,5 @@
 #include "overlays/daylight_curve.h"
 
-#include <cstdlib>
-
 #include "platform/leading_number.h"
 
 namespace pellamar {

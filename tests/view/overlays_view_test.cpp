@@ -265,6 +265,9 @@ TEST_F(OverlaysWindowTest, TheColourPanelPreviewsStoresAndHidesTheParallels) {
   window.StartUp(QSize(1200, 800));
   ColourPanel* panel = window.ColourPanelWidget();
   ASSERT_NE(panel, nullptr);
+  // The stored colours are the pools' from the start.
+  for (const PoolLine& l : window.Pools().L) EXPECT_EQ(l.colour, Rgb(10, 20, 0));
+  for (const PoolLine& n : window.Pools().N) EXPECT_EQ(n.colour, Rgb(240, 240, 0));
   EXPECT_FALSE(window.ColourFrame()->isVisible());
   window.OpenColourPanel();
   EXPECT_TRUE(window.ColourFrame()->isVisible());
@@ -309,6 +312,19 @@ TEST_F(OverlaysWindowTest, TheColourPanelPreviewsStoresAndHidesTheParallels) {
   EXPECT_EQ(settings_.Read("Couleurs", "para", ""), "-2147483633");
   EXPECT_EQ(VisibleCount(window.Pools().P), 0);
   EXPECT_EQ(window.Picture()->Canvas().Image(), map_before);
+}
+
+TEST_F(OverlaysWindowTest, HiddenParallelsStayHiddenAtTheNextStart) {
+  settings_.Write("Couleurs", "Para", "-2147483633");
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  EXPECT_EQ(window.Colours().parallels, kHiddenColour);
+  EXPECT_EQ(window.ColourPanelWidget()->ParallelsSwatch()->GetColour(), kHiddenColour);
+  for (std::size_t k = 6; k < kParallelLines; ++k) EXPECT_FALSE(window.Pools().P[k].visible) << k;
+  // No line, name or label in any colour of the parallels.
+  const QImage shown = window.Picture()->grab().toImage();
+  EXPECT_EQ(CountColour(shown, qRgb(0, 128, 0)), 0);
+  EXPECT_EQ(CountColour(shown, qRgb(0x0F, 0, 0)), 0);
 }
 
 }  // namespace

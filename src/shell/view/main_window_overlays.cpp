@@ -1,5 +1,8 @@
+#include "shell/view/main_window.h"
+
 #include <QApplication>
 #include <QLineEdit>
+#include <functional>
 
 #include "map/view/map_picture.h"
 #include "map/view/progress_row.h"
@@ -11,7 +14,6 @@
 #include "shell/layout.h"
 #include "shell/settings.h"
 #include "shell/view/config_panel.h"
-#include "shell/view/main_window.h"
 #include "solar/sun_ephemeris.h"
 #include "solar/sun_instant.h"
 #include "solar/view/date_panel.h"
