@@ -42,9 +42,10 @@ class WaitCursor {
 
 }  // namespace
 
-// The rebuild's calls into the rest of the window. The cities and the
-// position label have no drawing of their own yet: their steps keep their
-// places in the order and do nothing.
+// The rebuild's calls into the rest of the window. The day/night pools and
+// overlay, the cities, the position label, the parallels and the scale bar
+// have no drawing of their own yet: their steps keep their places in the
+// order and do nothing.
 class MainWindow::Steps final : public RebuildSteps {
  public:
   explicit Steps(MainWindow& w) : w_(w) {}
