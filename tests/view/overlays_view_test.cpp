@@ -283,6 +283,8 @@ TEST_F(OverlaysWindowTest, TheColourPanelPreviewsStoresAndHidesTheParallels) {
   EXPECT_EQ(window.Colours().curve, Rgb(10, 20, 0));
 
   // "Valeurs par défaut" alone stores nothing and changes no colour.
+  QTest::mouseClick(panel->Option(1), Qt::LeftButton);
+  EXPECT_EQ(panel->ParallelsSwatch()->GetColour(), 0x00FFFFu);  // "Jaune"
   const std::size_t stored = settings_.Size();
   QTest::mouseClick(panel->Defaults(), Qt::LeftButton);
   EXPECT_EQ(settings_.Size(), stored);
