@@ -120,6 +120,12 @@ void PlaceDaylightCurve(const std::array<float, kDaylightLines>& LatTerm, const 
   }
 }
 
+void DrawDaylightCurve(const SunEphemeris& eph, const DaylightView& view, DaylightCurve& curve,
+                       LinePools& pools, const std::function<void()>& step) {
+  SampleBoundary(eph, curve.scan, curve.LatTerm, step);
+  PlaceDaylightCurve(curve.LatTerm, view, curve, pools);
+}
+
 void EmptyCurveTables(DaylightCurve& curve) { curve.XCourbe1.fill(0.0); }
 
 void RedrawDaylight(const SunEphemeris& eph, const DaylightRedrawInput& input, MapState& map,
@@ -130,9 +136,8 @@ void RedrawDaylight(const SunEphemeris& eph, const DaylightRedrawInput& input, M
   progress.Clear();
   progress.Step();
   UpdateScales(map, input.width_twips, input.height_twips);
-  SampleBoundary(eph, curve.scan, curve.LatTerm, [&progress] { progress.Step(); });
   const DaylightView view{&map, input.height_twips, declination, input.night_on, input.night_colour};
-  PlaceDaylightCurve(curve.LatTerm, view, curve, pools);
+  DrawDaylightCurve(eph, view, curve, pools, [&progress] { progress.Step(); });
 }
 
 void SlideDaylight(DaylightCurve& curve, LinePools& pools, double shift_twips) {

@@ -81,6 +81,12 @@ struct DaylightView {
 void PlaceDaylightCurve(const std::array<float, kDaylightLines>& LatTerm, const DaylightView& view,
                         DaylightCurve& curve, LinePools& pools);
 
+// The drawing of the curve and the night zone: samples the boundary into
+// LatTerm with the scan chosen in curve.scan (nine steps), then places the
+// pools.
+void DrawDaylightCurve(const SunEphemeris& eph, const DaylightView& view, DaylightCurve& curve,
+                       LinePools& pools, const std::function<void()>& step);
+
 // XCourbe1 emptied (all 0), so the next drawing refills both tables.
 void EmptyCurveTables(DaylightCurve& curve);
 
