@@ -42,14 +42,12 @@ class WaitCursor {
 
 }  // namespace
 
-// The rebuild's calls into the rest of the window. The day/night pools and
-// overlay, the cities, the position label, the parallels and the scale bar
-// have no drawing of their own yet: their steps keep their places in the
-// order and do nothing.
+// The rebuild's calls into the rest of the window, one per step; each
+// feature's drawing lives in its own main_window_<feature>.cpp.
 class MainWindow::Steps final : public RebuildSteps {
  public:
   explicit Steps(MainWindow& w) : w_(w) {}
-  void HideDaylightPools() override {}
+  void HideDaylightPools() override { w_.HideDaylightPools(); }
   void ShowWindow() override {
     if (w_.isVisible()) return;
     // Sized to the screen: maximised, so the frame stays on the screen too.
@@ -63,8 +61,8 @@ class MainWindow::Steps final : public RebuildSteps {
   void PlaceSunMarker() override { w_.PlaceSunMarker(); }
   void DrawCities() override { w_.DrawCities(); }
   void ShowPosition() override { w_.ShowCentrePosition(); }
-  void DrawParallels() override {}
-  void DrawScaleBar() override {}
+  void DrawParallels() override { w_.DrawParallels(); }
+  void DrawScaleBar() override { w_.DrawScaleBar(); }
   void RedrawDaylight() override { w_.RedrawDaylight(); }
   void ClearProgress() override {
     w_.progress_.lit.fill(false);
@@ -178,6 +176,7 @@ void MainWindow::StartUp(std::optional<QSize> client_size, OutlineSet outlines) 
   ApplyStartView();
   PlaceCentre(map_, picture1_->width() * twips_.PerPixel(), picture1_->height() * twips_.PerPixel());
   colours_ = ReadColours(*services_.settings);
+  InitOverlays();
 
   started_ = true;
   RebuildMap();

@@ -13,6 +13,8 @@
 
 #include "map/map_state.h"
 #include "map/rebuild.h"
+#include "overlays/daylight_curve.h"
+#include "overlays/line_pool.h"
 #include "shell/settings.h"
 #include "platform/settings_store.h"
 #include "platform/user_notice.h"
@@ -23,12 +25,15 @@
 
 namespace pellamar {
 
+class ColourPanel;
 class ConfigPanel;
 class CountryPanel;
 class SearchPanel;
 struct CityMatch;
 class DatePanel;
 class MapPicture;
+class PoolOverlay;
+class ScaleBarPicture;
 class ProgressPanel;
 class SunDialsPanel;
 class SunMarker;
@@ -104,6 +109,13 @@ class MainWindow final : public QMainWindow {
   void OpenColourPanel();
   // Forgets the curve's saved positions, so the next redraw starts afresh.
   void ForgetDaylightCurve();
+  // "Afficher la zone nuit" (MNUIT): checked when the program starts.
+  bool NightZoneShown() const { return night_zone_checked_; }
+  const LinePools& Pools() const { return pools_; }
+  const DaylightCurve& Daylight() const { return daylight_; }
+  ColourPanel* ColourPanelWidget() { return colour_panel_; }
+  QFrame* ColourFrame() { return frame4_; }
+  ScaleBarPicture* ScaleBarWidget() { return scale_bar_; }
 
   // Timer bookkeeping and read-out (main_window_readout.cpp).
   // Sets both tick counters back to 0 (every day/night redraw does).
@@ -192,6 +204,14 @@ class MainWindow final : public QMainWindow {
   void ChooseCountry(int row);
   void ChooseCity(int row);
   void RunCityEditor(const std::optional<GeoPoint>& place);
+  // Overlays (main_window_overlays.cpp): the pools made at start-up, the
+  // rebuild's steps, the curve check box and the colours applied.
+  void InitOverlays();
+  void HideDaylightPools();
+  void DrawParallels();
+  void DrawScaleBar();
+  void OnCurveClicked(bool checked);
+  void ApplyColours();
 
   MainWindowServices services_;
   Twips twips_;
@@ -219,6 +239,10 @@ class MainWindow final : public QMainWindow {
   TickCounters ticks_;  // Occur, Occur2
   std::optional<QPointF> pending_move_;  // the last pointer move not read out yet
   QTimer* readout_merge_ = nullptr;
+  LinePools pools_ = DesignedLinePools();  // L, N, P
+  DaylightCurve daylight_;
+  bool night_zone_checked_ = true;  // MNUIT
+  bool redrawing_daylight_ = false;
 
   QWidget* central_ = nullptr;
   DatePanel* fra_sol_ = nullptr;
@@ -240,6 +264,9 @@ class MainWindow final : public QMainWindow {
   std::optional<GeoPoint> start_centre_;
   std::optional<double> start_zoom_;
   bool quit_done_ = false;
+  PoolOverlay* pool_layer_ = nullptr;
+  ColourPanel* colour_panel_ = nullptr;
+  ScaleBarPicture* scale_bar_ = nullptr;
 };
 
 }  // namespace pellamar

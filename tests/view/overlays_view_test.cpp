@@ -1,0 +1,333 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <functional>
+
+#include "map/view/map_picture.h"
+#include "overlays/view/colour_panel.h"
+#include "overlays/view/pool_painter.h"
+#include "overlays/view/scale_bar_picture.h"
+#include "platform/memory_settings_store.h"
+#include "shell/view/config_panel.h"
+#include "shell/view/main_window.h"
+#include "solar/view/date_panel.h"
+#include "support/recording_notice.h"
+
+namespace pellamar {
+namespace {
+
+QRgb Pixel(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+
+int CountColour(const QImage& image, QRgb rgb) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) n += Pixel(image, x, y) == (rgb & 0xFFFFFF);
+  }
+  return n;
+}
+
+PoolLine Line(float x1, float y1, float x2, float y2, Colour colour, PenMode pen, int width = 1,
+              LineStyle style = LineStyle::Solid) {
+  PoolLine l;
+  l.X1 = x1, l.Y1 = y1, l.X2 = x2, l.Y2 = y2;
+  l.colour = colour;
+  l.visible = true;
+  l.pen = pen;
+  l.width = width;
+  l.style = style;
+  return l;
+}
+
+TEST(PoolPainterTest, TheMaskPenTintsWhiteKeepsBlackAndTheCurveCoversTheNightLines) {
+  // White on the left half, black on the right; one twip a pixel.
+  QImage image(40, 20, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 20; x < 40; ++x) image.setPixel(x, y, qRgb(0, 0, 0));
+  }
+  const Colour yellow = Rgb(240, 240, 0), red = Rgb(255, 0, 0), green = 0x008000;
+  LinePools pools;
+  pools.N = {Line(0, 2, 39, 2, yellow, PenMode::Mask), Line(3, 0, 3, 19, yellow, PenMode::Mask),
+             Line(0, 15, 39, 15, Rgb(9, 9, 9), PenMode::Mask)};
+  pools.N[2].visible = false;
+  pools.L = {Line(0, 8, 39, 8, red, PenMode::Copy, 2)};
+  pools.P = {Line(0, 12, 39, 12, green, PenMode::Mask, 1, LineStyle::Dotted)};
+  PaintPools(image, pools, 1.0, image.rect());
+  EXPECT_EQ(Pixel(image, 10, 2), qRgb(240, 240, 0) & 0xFFFFFF);  // white AND yellow
+  EXPECT_EQ(Pixel(image, 30, 2), 0u);                           // black stays black
+  EXPECT_EQ(Pixel(image, 30, 8), qRgb(255, 0, 0) & 0xFFFFFF);   // the copy pen covers black
+  // The curve is painted last: where it crosses a night line it is pure red.
+  EXPECT_EQ(Pixel(image, 3, 8), qRgb(255, 0, 0) & 0xFFFFFF);
+  // Two pixels wide.
+  int red_rows = 0;
+  for (int y = 0; y < 20; ++y) red_rows += Pixel(image, 30, y) == (qRgb(255, 0, 0) & 0xFFFFFF);
+  EXPECT_EQ(red_rows, 2);
+  // Dotted: one pixel on, one off, over the white half.
+  int on = 0;
+  for (int x = 0; x < 20; ++x) on += Pixel(image, x, 12) == (qRgb(0, 128, 0) & 0xFFFFFF);
+  EXPECT_GE(on, 9);
+  EXPECT_LE(on, 11);
+  EXPECT_NE(Pixel(image, 10, 12), Pixel(image, 11, 12));
+  // A hidden line paints nothing.
+  EXPECT_EQ(Pixel(image, 10, 15), 0xFFFFFFu);
+}
+
+TEST(PoolPainterTest, FarOffEndPointsAreClippedNotLost) {
+  QImage image(40, 20, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  LinePools pools;
+  pools.L = {Line(-1.0e9f, 10, 1.0e9f, 10, Rgb(255, 0, 0), PenMode::Copy)};
+  PaintPools(image, pools, 1.0, image.rect());
+  EXPECT_EQ(Pixel(image, 0, 10), qRgb(255, 0, 0) & 0xFFFFFF);
+  EXPECT_EQ(Pixel(image, 39, 10), qRgb(255, 0, 0) & 0xFFFFFF);
+}
+
+class OverlaysWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder_.isValid());
+    // A square around the equator from 20° W to 20° E, ±20°.
+    std::ofstream out(folder_.filePath("totale.Asc").toStdString(), std::ios::binary);
+    const double pts[][2] = {{-20, -20}, {20, -20}, {20, 20}, {-20, 20}, {-20, -20}};
+    for (const auto& p : pts) {
+      out << (p[0] + 180) / 360 << ' ' << (p[1] + 90) / (180 * 1.4142135623730951) << "\r\n";
+    }
+  }
+  MainWindowServices Services() { return {&clock_, &settings_, &notice_, folder_.path(), false}; }
+
+  QTemporaryDir folder_;
+  // 21 June 2007, 12:00 UT: declination 23.438.
+  FixedClock clock_{{2007, 6, 21}, 12 * 3600, 0};
+  MemorySettingsStore settings_;
+  testing::RecordingNotice notice_;
+};
+
+int VisibleCount(const std::vector<PoolLine>& pool) {
+  int n = 0;
+  for (const PoolLine& l : pool) n += l.visible;
+  return n;
+}
+
+TEST_F(OverlaysWindowTest, TheFirstMapShowsTheCurveTheNightZoneTheParallelsAndTheScale) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  const LinePools& pools = window.Pools();
+  EXPECT_TRUE(window.NightZoneShown());
+  EXPECT_EQ(VisibleCount(pools.L), 361);
+  EXPECT_EQ(VisibleCount(pools.N), 361);
+  EXPECT_EQ(VisibleCount(pools.P), 6 + 12);
+  EXPECT_FALSE(pools.P[12].visible);
+  // In northern summer the night lines run down to the bottom edge.
+  EXPECT_EQ(pools.N[0].Y2, window.Picture()->Canvas().HeightTwips());
+
+  const QImage shown = window.Picture()->grab().toImage();
+  EXPECT_GT(CountColour(shown, qRgb(255, 0, 0)), 300);   // the curve
+  EXPECT_GT(CountColour(shown, qRgb(240, 240, 0)), 1000);  // the night lines
+  EXPECT_GT(CountColour(shown, qRgb(0, 128, 0)), 500);   // parallels, ticks, names
+
+  // The whole world in 800 pixels: a 1000 km bar, no tenths.
+  EXPECT_EQ(window.ScaleBarWidget()->accessibleDescription(), "1000 km");
+  const ScaleBar bar = ComputeScaleBar(window.Map().Pas_Inter);
+  EXPECT_NEAR(window.ScaleBarWidget()->width(), bar.width / window.Picture()->TwipsPerPixel(), 1);
+  EXPECT_GT(CountColour(window.ScaleBarWidget()->grab().toImage(), qRgb(255, 0, 0)), 5);
+}
+
+TEST_F(OverlaysWindowTest, TheRedrawCorrectsTheDateBoxesEvenWithTheCurveOff) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  QLineEdit* day = window.SunFrame()->Day();
+  QLineEdit* month = window.SunFrame()->Month();
+  day->setText("0");
+  month->setText("13");
+  window.RedrawDaylight();
+  EXPECT_EQ(day->text(), "1");
+  EXPECT_EQ(month->text(), "12");
+
+  // With the curve off the redraw corrects the boxes and does nothing else.
+  QTest::mouseClick(window.Config()->Curve(), Qt::LeftButton);
+  ASSERT_FALSE(window.Config()->Curve()->isChecked());
+  const LinePools pools_before = window.Pools();
+  const MapState map_before = window.Map();
+  day->setText("45");
+  month->setText("abc");
+  window.RedrawDaylight();
+  EXPECT_EQ(day->text(), "31");
+  EXPECT_EQ(month->text(), "1");
+  for (std::size_t i = 0; i < kDaylightLines; ++i) {
+    EXPECT_EQ(window.Pools().L[i].Y1, pools_before.L[i].Y1) << i;
+    EXPECT_FALSE(window.Pools().L[i].visible) << i;
+  }
+  EXPECT_EQ(window.Map().Pas_Inter, map_before.Pas_Inter);
+}
+
+TEST_F(OverlaysWindowTest, TheCurveBoxHidesAndRedrawsTheOverlay) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  QCheckBox* curve = window.Config()->Curve();
+  EXPECT_EQ(curve->text(), "Courbe d'ensoleillement");
+  QTest::mouseClick(curve, Qt::LeftButton);
+  EXPECT_EQ(VisibleCount(window.Pools().L), 0);
+  EXPECT_EQ(VisibleCount(window.Pools().N), 0);
+  // Below the scale bar, whose bar is red too.
+  const int below_scale = window.ScaleBarWidget()->height();
+  const QImage without_curve = window.Picture()->grab().toImage();
+  EXPECT_EQ(CountColour(without_curve.copy(0, below_scale, without_curve.width(), without_curve.height()),
+                        qRgb(255, 0, 0)),
+            0);
+
+  // The night zone cannot show without the curve.
+  window.ShowNightZone(false);
+  window.ShowNightZone(true);
+  EXPECT_EQ(VisibleCount(window.Pools().N), 0);
+
+  // Checking it again redraws, with a progress row left empty.
+  window.ForgetDaylightCurve();
+  EXPECT_EQ(window.Daylight().XCourbe1[0], 0);
+  QTest::mouseClick(curve, Qt::LeftButton);
+  EXPECT_EQ(VisibleCount(window.Pools().L), 361);
+  EXPECT_EQ(VisibleCount(window.Pools().N), 361);
+  EXPECT_EQ(window.Daylight().XCourbe1[0], window.Pools().L[0].X1);
+  for (QFrame* shape : window.Config()->Progress()->findChildren<QFrame*>()) {
+    EXPECT_FALSE(shape->isVisible()) << shape->objectName().toStdString();
+  }
+  EXPECT_GT(CountColour(window.Picture()->grab().toImage(), qRgb(255, 0, 0)), 300);
+
+  // Unchecking the night zone hides its lines; the curve stays.
+  window.ShowNightZone(false);
+  EXPECT_FALSE(window.NightZoneShown());
+  EXPECT_EQ(VisibleCount(window.Pools().N), 0);
+  EXPECT_EQ(VisibleCount(window.Pools().L), 361);
+  window.ShowNightZone(true);
+  EXPECT_EQ(VisibleCount(window.Pools().N), 361);
+}
+
+// Records whether Timer1 ran each time a progress shape was lit.
+class TimerWatch final : public QObject {
+ public:
+  explicit TimerWatch(std::function<bool()> running) : running_(std::move(running)) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Show) seen.push_back(running_());
+    return false;
+  }
+  std::vector<bool> seen;
+
+ private:
+  std::function<bool()> running_;
+};
+
+TEST_F(OverlaysWindowTest, TheTimerStopsDuringTheRedrawAndRunsAfterOnlyWithAutomaticRefresh) {
+  for (const bool auto_refresh : {true, false}) {
+    SCOPED_TRACE(auto_refresh);
+    MainWindow window(Services());
+    window.StartUp(QSize(1200, 800));
+    window.Config()->AutoRefresh()->setChecked(auto_refresh);
+    window.UpdateTimer();
+    TimerWatch watch([&window] { return window.Timer()->isActive(); });
+    for (QFrame* shape : window.Config()->Progress()->findChildren<QFrame*>()) shape->installEventFilter(&watch);
+    window.RedrawDaylight();
+    ASSERT_FALSE(watch.seen.empty());
+    for (const bool running : watch.seen) EXPECT_FALSE(running);
+    EXPECT_EQ(window.Timer()->isActive(), auto_refresh);
+  }
+}
+
+TEST_F(OverlaysWindowTest, TheSlideMovesOnlyTheXOfTheCurveAndTheNightLines) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  const LinePools before = window.Pools();
+  window.SlideDaylight(250);
+  window.SlideDaylight(-50);
+  const LinePools& after = window.Pools();
+  for (std::size_t k = 0; k < kDaylightLines; ++k) {
+    SCOPED_TRACE(k);
+    EXPECT_NEAR(after.L[k].X1, before.L[k].X1 - 200, 0.01);
+    EXPECT_NEAR(after.L[k].X2, before.L[k].X2 - 200, 0.01);
+    // The night lines stand on the start of their segment.
+    EXPECT_NEAR(after.N[k].X1, before.L[k].X1 - 200, 0.01);
+    EXPECT_NEAR(after.N[k].X2, before.L[k].X1 - 200, 0.01);
+    EXPECT_EQ(after.L[k].Y1, before.L[k].Y1);
+    EXPECT_EQ(after.L[k].Y2, before.L[k].Y2);
+    EXPECT_EQ(after.N[k].Y1, before.N[k].Y1);
+    EXPECT_EQ(after.N[k].Y2, before.N[k].Y2);
+  }
+  EXPECT_NEAR(window.Daylight().XCourbe1[0], before.L[0].X1 - 200, 0.01);
+}
+
+TEST_F(OverlaysWindowTest, TheColourPanelPreviewsStoresAndHidesTheParallels) {
+  settings_.Write("Couleurs", "R1", "10");
+  settings_.Write("Couleurs", "g1", "20");
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  ColourPanel* panel = window.ColourPanelWidget();
+  ASSERT_NE(panel, nullptr);
+  // The stored colours are the pools' from the start.
+  for (const PoolLine& l : window.Pools().L) EXPECT_EQ(l.colour, Rgb(10, 20, 0));
+  for (const PoolLine& n : window.Pools().N) EXPECT_EQ(n.colour, Rgb(240, 240, 0));
+  EXPECT_FALSE(window.ColourFrame()->isVisible());
+  window.OpenColourPanel();
+  EXPECT_TRUE(window.ColourFrame()->isVisible());
+  const int expected_scrolls[6] = {10, 20, 0, 240, 240, 0};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(panel->Scroll(i)->value(), expected_scrolls[i]) << i;
+  EXPECT_EQ(panel->CurveSwatch()->GetColour(), Rgb(10, 20, 0));
+
+  // Moving a scroll bar repaints both previews and nothing else.
+  panel->Scroll(1)->setValue(255);
+  panel->Scroll(5)->setValue(200);
+  EXPECT_EQ(panel->CurveSwatch()->GetColour(), Rgb(10, 255, 0));
+  EXPECT_EQ(panel->NightSwatch()->GetColour(), Rgb(240, 240, 200));
+  EXPECT_EQ(window.Colours().curve, Rgb(10, 20, 0));
+
+  // "Valeurs par défaut" alone stores nothing and changes no colour.
+  QTest::mouseClick(panel->Option(1), Qt::LeftButton);
+  EXPECT_EQ(panel->ParallelsSwatch()->GetColour(), 0x00FFFFu);  // "Jaune"
+  const std::size_t stored = settings_.Size();
+  QTest::mouseClick(panel->Defaults(), Qt::LeftButton);
+  EXPECT_EQ(settings_.Size(), stored);
+  EXPECT_EQ(window.Colours().curve, Rgb(10, 20, 0));
+  EXPECT_EQ(panel->Scroll(0)->value(), 255);
+  EXPECT_EQ(panel->Scroll(5)->value(), 0);
+  EXPECT_TRUE(panel->Option(0)->isChecked());
+  EXPECT_EQ(panel->ParallelsSwatch()->GetColour(), 0x008000u);
+
+  // "Aperçu": stored and applied, the panel stays open.
+  panel->Scroll(2)->setValue(255);
+  QTest::mouseClick(panel->Preview(), Qt::LeftButton);
+  EXPECT_TRUE(window.ColourFrame()->isVisible());
+  EXPECT_EQ(settings_.Read("Couleurs", "B1", ""), "255");
+  EXPECT_EQ(window.Colours().curve, Rgb(255, 0, 255));
+  for (const PoolLine& l : window.Pools().L) EXPECT_EQ(l.colour, Rgb(255, 0, 255));
+  EXPECT_GT(CountColour(window.Picture()->grab().toImage(), qRgb(255, 0, 255)), 300);
+  EXPECT_EQ(VisibleCount(window.Pools().P), 19);  // Greenwich's tick too
+
+  // "Masquer", then "OK": the parallels are hidden and nothing is printed.
+  QTest::mouseClick(panel->Option(3), Qt::LeftButton);
+  EXPECT_EQ(panel->ParallelsSwatch()->GetColour(), kHiddenColour);
+  EXPECT_EQ(panel->ParallelsSwatch()->palette().color(QPalette::Window), QPalette().color(QPalette::Button));
+  const QImage map_before = window.Picture()->Canvas().Image();
+  QTest::mouseClick(panel->Ok(), Qt::LeftButton);
+  EXPECT_FALSE(window.ColourFrame()->isVisible());
+  EXPECT_EQ(settings_.Read("Couleurs", "para", ""), "-2147483633");
+  EXPECT_EQ(VisibleCount(window.Pools().P), 0);
+  EXPECT_EQ(window.Picture()->Canvas().Image(), map_before);
+}
+
+TEST_F(OverlaysWindowTest, HiddenParallelsStayHiddenAtTheNextStart) {
+  settings_.Write("Couleurs", "Para", "-2147483633");
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  EXPECT_EQ(window.Colours().parallels, kHiddenColour);
+  EXPECT_EQ(window.ColourPanelWidget()->ParallelsSwatch()->GetColour(), kHiddenColour);
+  for (std::size_t k = 6; k < kParallelLines; ++k) EXPECT_FALSE(window.Pools().P[k].visible) << k;
+  // No line, name or label in any colour of the parallels.
+  const QImage shown = window.Picture()->grab().toImage();
+  EXPECT_EQ(CountColour(shown, qRgb(0, 128, 0)), 0);
+  EXPECT_EQ(CountColour(shown, qRgb(0x0F, 0, 0)), 0);
+}
+
+}  // namespace
+}  // namespace pellamar
