@@ -36,6 +36,8 @@ ScaleBar ScaleBarFor(double U) {
   return bar;
 }
 
+double ScaleBarLabelLeft(const ScaleBar& bar) { return kLeft + bar.Lb + 200; }
+
 std::string ScaleBarLabel(const ScaleBar& bar) {
   std::array<char, 12> digits{};
   const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), bar.km).ptr;
@@ -58,7 +60,7 @@ void DrawScaleBar(const ScaleBar& bar, Canvas& picture) {
   picture.Line(kLeft + bar.Lb / 2, 50, kLeft + bar.Lb / 2, 100, kDarkGreen);
   picture.Line(kLeft, 100, right, 100, kRed);
   picture.SetForeColour(kBlack);
-  picture.SetPrintPosition(right + 200, 100);
+  picture.SetPrintPosition(ScaleBarLabelLeft(bar), 100);
   picture.Print(ScaleBarLabel(bar));
 }
 

@@ -28,6 +28,9 @@ struct ScaleBar {
 // The text printed after the bar: "1000 km", "100 km", "10 km" or "1 km".
 [[nodiscard]] std::string ScaleBarLabel(const ScaleBar& bar);
 
+// Where the label starts, twips from the picture's left edge.
+[[nodiscard]] double ScaleBarLabelLeft(const ScaleBar& bar);
+
 // Clears the scale picture and draws the bar: red end ticks and bar, blue
 // tenths when the bar is long enough, a dark green middle tick, and the
 // label in black 200 twips after the bar's end.

@@ -28,6 +28,7 @@ class PictureCanvas final : public Canvas {
   void Resize(int width_px, int height_px, qreal device_pixel_ratio, qreal logical_dpi);
   void SetBackground(Colour colour) { background_ = colour; }
   void SetFont(const QFont& font) { font_ = font; }
+  const QFont& Font() const { return font_; }
 
   // The picture, every pending line drawn.
   const QImage& Image();

@@ -1,6 +1,8 @@
 #include "overlays/view/scale_bar_picture.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace pellamar {
@@ -19,13 +21,18 @@ ScaleBarPicture::ScaleBarPicture(double twips_per_px, QWidget* parent)
 }
 
 void ScaleBarPicture::Draw(const ScaleBar& bar) {
-  const int width = std::max(1, static_cast<int>(std::lround(bar.width / twips_per_px_)));
+  // The designed width leaves the label 800 twips; a wider font gets the
+  // room it needs instead of a clipped "km".
+  const QString label = QString::fromStdString(ScaleBarLabel(bar));
+  const int label_end = static_cast<int>(std::lround(ScaleBarLabelLeft(bar) / twips_per_px_)) +
+                        QFontMetrics(canvas_.Font()).horizontalAdvance(label) + 2;
+  const int width = std::max({1, static_cast<int>(std::lround(bar.width / twips_per_px_)), label_end});
   const int height = std::max(1, parentWidget()->height());
   parentWidget()->resize(width, height);
   setGeometry(0, 0, width, height);
   canvas_.Resize(width, height, devicePixelRatioF(), 1440.0 / twips_per_px_);
   DrawScaleBar(bar, canvas_);
-  setAccessibleDescription(QString::fromStdString(ScaleBarLabel(bar)));
+  setAccessibleDescription(label);
   update();
 }
 
