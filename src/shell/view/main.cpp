@@ -4,6 +4,9 @@
 #include <QPixmap>
 #include <cstdio>
 #include <cstdlib>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <iostream>
 #include <string>
 #include <vector>
@@ -40,6 +43,13 @@ int Snapshot(const pellamar::CommandLine& options, QApplication& app) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef __GLIBC__
+  // Blocks of 128 KiB and more (outline buffers, pictures) always come from
+  // the system and go back to it when freed. By default glibc raises that
+  // bound to the size of the largest block freed so far, and the freed
+  // buffers of the outline files then stayed in the heap for good.
+  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
   std::vector<std::string> args(argv + 1, argv + argc);
   const pellamar::CommandLineParse parsed = pellamar::ParseCommandLine(args);
   if (!parsed.options) {
