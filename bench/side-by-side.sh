@@ -5,6 +5,8 @@
 # wall time and peak memory (maximum resident set, as GNU time's %M) and the
 # ratios pellamar / xplanet.
 # Usage: bench/side-by-side.sh [build folder]
+#   BASELINE=path/to/another/pellamar  also runs that build (e.g. an older
+#   commit's) in the same alternation, for before/after figures.
 # Needs: xplanet and xplanet-images (its day and night Earth pictures), and
 # GNU time: apt-get install xplanet xplanet-images time
 set -euo pipefail
@@ -24,10 +26,10 @@ out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
 mkdir -p "$out/config" "$out/xplanet"
 
-python3 - "$out" "$runs" "$exe" "$day" "$clock" <<'PY'
+python3 - "$out" "$runs" "$exe" "$day" "$clock" "${BASELINE:-}" <<'PY'
 import os, statistics, subprocess, sys, time
 
-out, runs, exe, day, clock = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4], sys.argv[5]
+out, runs, exe, day, clock, baseline = sys.argv[1], int(sys.argv[2]), *sys.argv[3:]
 env = dict(os.environ, XDG_CONFIG_HOME=out + "/config", TZ="UTC")
 env.pop("DISPLAY", None)
 stamp = day.replace("-", "") + "." + clock.replace(":", "") + "00"
@@ -35,10 +37,15 @@ common = ["--size", "1920x1080", "--date", day, "--time", clock, "--tz", "0"]
 commands = {
     "pellamar global": [exe, "--snapshot", out + "/global.png"] + common,
     "pellamar precise": [exe, "--snapshot", out + "/precise.png", "--precise"] + common,
-    # Its own folder as home: no user configuration is read.
+}
+if baseline:
+    commands["baseline global"] = [baseline, "--snapshot", out + "/b-global.png"] + common
+    commands["baseline precise"] = [baseline, "--snapshot", out + "/b-precise.png", "--precise"] + common
+# xplanet with its own folder as home: no user configuration is read.
+commands.update({
     "xplanet": ["xplanet", "-projection", "rectangular", "-num_times", "1",
                 "-geometry", "1920x1080", "-output", out + "/xplanet.png", "-date", stamp],
-}
+})
 xenv = dict(env, HOME=out + "/xplanet")
 
 def run(name, argv):
@@ -67,13 +74,17 @@ for _ in range(runs):                 # alternately
 load = open("/proc/loadavg").read().split()[:3]
 print("%d runs each, alternately; load average %s" % (runs, " ".join(load)))
 print("%-18s %12s %12s %12s %12s" % ("", "wall median", "wall min", "peak median", "peak max"))
+if baseline:
+    same = all(subprocess.run(["compare", "-metric", "AE", out + "/%s.png" % a, out + "/b-%s.png" % a, "null:"],
+                              capture_output=True).stderr.strip() == b"0" for a in ("global", "precise"))
+    print("pictures of the baseline pixel for pixel the same: %s" % ("yes" if same else "NO"))
 med = {}
 for name, (walls, kibs) in results.items():
     med[name] = (statistics.median(walls), statistics.median(kibs))
     print("%-18s %9.1f ms %9.1f ms %8.1f MiB %8.1f MiB" % (
         name, 1000 * med[name][0], 1000 * min(walls), med[name][1] / 1024, max(kibs) / 1024))
 x_wall, x_mem = med["xplanet"]
-for name in ("pellamar global", "pellamar precise"):
+for name in [n for n in commands if n != "xplanet"]:
     wall, mem = med[name]
     print("%s / xplanet: wall time %.3f (1/%.1f), peak memory %.3f" % (name, wall / x_wall, x_wall / wall, mem / x_mem))
 PY

@@ -46,7 +46,9 @@ medians "$out/snap.json"
 
 # Everything below on one X server of the screen's size.
 export build exe first_frame runs idle_seconds out
-xvfb-run -a -s "-screen 0 1920x1080x24" bash -s <<'XEOF'
+# -n: a random first display to try, so that runs started at the same time
+# on a shared machine do not pick the same free one.
+xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1920x1080x24" bash -s <<'XEOF'
 set -euo pipefail
 export QT_QPA_PLATFORM=xcb
 
