@@ -7,7 +7,7 @@
 #     does, ended right after the map's first paint has been flushed to the
 #     X server), global and precise outlines, with its peak memory;
 #  3. peak memory of the real program's window, global and precise, once
-#     drawn and after a few resizes (each redraws the map);
+#     drawn and after four resizes (each redraws the map);
 #  4. idle CPU time and wake-ups of the real window over IDLE_SECONDS (60)
 #     with the automatic refresh on: utime+stime from /proc/PID/stat (in
 #     clock ticks), the same finer from /proc/PID/task/*/schedstat, and the
@@ -74,8 +74,9 @@ for set in "" --precise; do
     sort -n | sed -n 3p | awk -v s="${set:---global}" '{printf "peak memory to the first map %s: %.1f MiB (median of 5)\n", s, $1/1024}'
 done
 
-# Peak memory (VmHWM) of the real program once its map is drawn, and after
-# four resizes of its window.
+# Peak memory of the real program (its maximum resident set, as GNU time
+# reads it when the program ends) once its map is drawn, and in a second run
+# after four resizes of its window, each of which redraws the map.
 window_of() {  # waits for the program's window
   local pid=$1 wid=""
   for _ in $(seq 100); do
@@ -85,27 +86,32 @@ window_of() {  # waits for the program's window
   done
   echo "$wid"
 }
-hwm_kib() { awk '/VmHWM/ {print $2}' "/proc/$1/status"; }
-mib() { awk -v k="$1" 'BEGIN {printf "%.1f MiB", k / 1024}'; }
-echo "== real window, peak memory"
-for set in "" --precise; do
-  "$exe" $set >/dev/null 2>&1 &
-  pid=$!
-  wid="$(window_of $pid)"
+peak_of_window() {  # outlines set, number of resizes
+  local set=$1 resizes=$2 timer pid wid size
+  /usr/bin/time -o "$out/peak" -f %M "$exe" $set >/dev/null 2>&1 &
+  timer=$!
+  for _ in $(seq 50); do
+    pid="$(pgrep -P $timer || true)"
+    [ -n "$pid" ] && break
+    sleep 0.1
+  done
+  wid="$(window_of "$pid")"
   sleep 2
-  drawn="$(hwm_kib $pid)"
   if [ -n "$wid" ]; then
     for size in "1400 900" "1000 700" "1920 1080" "1600 1000"; do
+      [ "$resizes" -gt 0 ] || break
       xdotool windowsize "$wid" $size
+      resizes=$((resizes - 1))
       sleep 1.5
     done
   fi
-  # VmHWM is folded in lazily and may read a little lower than an earlier
-  # reading: the higher of the two stands.
-  after="$(hwm_kib $pid)"
-  [ "$after" -lt "$drawn" ] && after=$drawn
-  echo "${set:---global}: $(mib "$drawn") drawn, $(mib "$after") after 4 resizes"
-  kill $pid; wait $pid 2>/dev/null || true
+  kill "$pid"
+  wait $timer 2>/dev/null || true
+  awk 'END {printf "%.1f MiB", $1 / 1024}' "$out/peak"
+}
+echo "== real window, peak memory"
+for set in "" --precise; do
+  echo "${set:---global}: $(peak_of_window "$set" 0) drawn, $(peak_of_window "$set" 4) after 4 resizes"
 done
 
 echo "== real window, idle for ${idle_seconds} s with the automatic refresh on"

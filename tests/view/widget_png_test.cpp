@@ -15,7 +15,7 @@ namespace pellamar {
 namespace {
 
 // Each row its own colour (red, green and blue apart, so a swapped channel
-// or a shifted row shows), with antialiased circles across the 128-row
+// or a shifted row shows), with antialiased circles across the 256-row
 // band edges.
 class Stripes final : public QWidget {
  public:
@@ -26,7 +26,7 @@ class Stripes final : public QWidget {
     QPainter p(this);
     for (int y = 0; y < height(); ++y) p.fillRect(0, y, width(), 1, QColor(y % 256, (3 * y) % 256, 200 - y % 100));
     p.setRenderHint(QPainter::Antialiasing);
-    for (int edge = 128; edge < height(); edge += 128) {
+    for (int edge = 256; edge < height(); edge += 256) {
       for (int i = 0; i < 8; ++i) {
         const QPointF centre(20 + 30 * i, edge - 2.1 + 0.55 * i);
         p.setPen(QPen(Qt::black, 1.5));
@@ -47,7 +47,7 @@ TEST(WidgetPngTest, WritesWhatGrabPaints) {
   auto* layout = new QVBoxLayout(&window);
   // Checked radio buttons, whose antialiased dot changes by a grey level
   // or two when a clip edge cuts it: one for each place of the dot across
-  // the band edge at row 128 (the group box is at the top of the window),
+  // the band edge at row 256 (the group box is at the top of the window),
   // in a small font as in the panels.
   auto* radios = new QGroupBox;
   radios->setMinimumHeight(300);
@@ -58,7 +58,7 @@ TEST(WidgetPngTest, WritesWhatGrabPaints) {
     auto* radio = new QRadioButton("Contours", radios);
     radio->setAutoExclusive(false);
     radio->setChecked(true);
-    radio->setGeometry(20 * i, 100 + i, 80, 18);
+    radio->setGeometry(20 * i, 228 + i, 80, 18);
   }
   layout->addWidget(radios);
   auto* stripes = new Stripes;

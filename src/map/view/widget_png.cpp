@@ -12,8 +12,9 @@
 namespace pellamar {
 namespace {
 
-// Rows written per band: 1 MB for a 1920-pixel-wide window.
-constexpr int kBandRows = 128;
+// Rows written per band: 2 MB for a 1920-pixel-wide window. Fewer, larger
+// bands cost less: each band paints every widget it crosses again.
+constexpr int kBandRows = 256;
 // Rows painted above each band and not written. The antialiased shapes of
 // the widgets' frames and buttons come out a grey level or two apart along
 // the edge of a clip; these rows take that edge away from the written ones,
