@@ -4,7 +4,7 @@
 PELLAMAR_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
   fonts-dejavu-core
   # The end-to-end test: a private X display, real input, the accessibility
   # bus read from Debian's /usr/bin/python3, screenshots.

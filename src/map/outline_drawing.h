@@ -5,6 +5,7 @@
 #include "platform/canvas.h"
 #include "map/map_state.h"
 #include "map/outline_file.h"
+#include "map/packed_outline.h"
 
 namespace pellamar {
 
@@ -16,6 +17,9 @@ namespace pellamar {
 // point are not drawn. step_progress runs after the drawn segments that
 // start at points 1, 10001, 20001, …
 void DrawOutline(const Outline& outline, const MapState& map, Canvas& canvas, Colour colour,
+                 const std::function<void()>& step_progress);
+// The same for an outline as the library keeps it.
+void DrawOutline(const PackedOutline& outline, const MapState& map, Canvas& canvas, Colour colour,
                  const std::function<void()>& step_progress);
 
 }  // namespace pellamar

@@ -20,7 +20,7 @@ void StepProgress(ProgressRows& rows) {
   }
 }
 
-const OutlineLoad& OutlineLibrary::Load(std::string_view file_name) {
+const KeptOutline& OutlineLibrary::Load(std::string_view file_name) {
   const std::filesystem::path path = folder_ / std::filesystem::path(file_name);
   std::error_code ec;
   const auto size = std::filesystem::file_size(path, ec);
@@ -31,7 +31,7 @@ const OutlineLoad& OutlineLibrary::Load(std::string_view file_name) {
     return cannot_open_;
   }
   if (found != cache_.end() && found->second.size == size && found->second.mtime == mtime) {
-    return found->second.load;
+    return found->second.kept;
   }
   OutlineLoad load = ReadOutlineFile(path);
   if (load.status != OutlineStatus::Ok) {
@@ -41,14 +41,14 @@ const OutlineLoad& OutlineLibrary::Load(std::string_view file_name) {
   Entry& entry = cache_[std::string(file_name)];
   entry.size = size;
   entry.mtime = mtime;
-  entry.load = std::move(load);
-  return entry.load;
+  entry.kept = KeptOutline{OutlineStatus::Ok, PackedOutline(load.outline)};
+  return entry.kept;
 }
 
 void LoadOutlineFile(std::string_view file_name, Colour colour, OutlineLibrary& library,
                      MapState& map, Canvas& canvas, UserNotice& notice, RebuildSteps& steps) {
   UpdateScales(map, canvas.WidthTwips(), canvas.HeightTwips());
-  const OutlineLoad& load = library.Load(file_name);
+  const KeptOutline& load = library.Load(file_name);
   if (load.status != OutlineStatus::Ok) {
     notice.Message("Erreur à l'ouverture du fichier: " + std::string(file_name));
     return;

@@ -10,6 +10,7 @@
 #include "platform/canvas.h"
 #include "map/map_state.h"
 #include "map/outline_file.h"
+#include "map/packed_outline.h"
 #include "platform/user_notice.h"
 
 namespace pellamar {
@@ -25,26 +26,32 @@ void StepProgress(ProgressRows& rows);
 // Which outline files a rebuild draws.
 enum class OutlineSet { Precise, Global };
 
-// Reads outline files from a folder. A parse is kept while the file's size
-// and modification time stay the same; a missing or changed file is read
-// (or reported) anew, so the cache never changes what is drawn.
+// An outline file as the library keeps it.
+struct KeptOutline {
+  OutlineStatus status = OutlineStatus::Ok;
+  PackedOutline outline;  // empty unless status is Ok
+};
+
+// Reads outline files from a folder. A parse is kept, packed, while the
+// file's size and modification time stay the same; a missing or changed
+// file is read (or reported) anew, so the cache never changes what is drawn.
 class OutlineLibrary {
  public:
   explicit OutlineLibrary(std::filesystem::path folder) : folder_(std::move(folder)) {}
   const std::filesystem::path& Folder() const { return folder_; }
   // The file's outline, or its failure status.
-  [[nodiscard]] const OutlineLoad& Load(std::string_view file_name);
+  [[nodiscard]] const KeptOutline& Load(std::string_view file_name);
 
  private:
   struct Entry {
     std::uintmax_t size = 0;
     std::filesystem::file_time_type mtime{};
-    OutlineLoad load;
+    KeptOutline kept;
   };
   std::filesystem::path folder_;
   std::map<std::string, Entry, std::less<>> cache_;
-  const OutlineLoad cannot_open_{OutlineStatus::CannotOpen, {}};
-  const OutlineLoad too_long_{OutlineStatus::TooLong, {}};
+  const KeptOutline cannot_open_{OutlineStatus::CannotOpen, {}};
+  const KeptOutline too_long_{OutlineStatus::TooLong, {}};
 };
 
 // What a rebuild calls in the rest of the program, in the order it calls it.

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <unistd.h>
 
 namespace pellamar {
 namespace {
@@ -65,6 +68,50 @@ TEST(OutlineFileTest, MissingFileCannotBeOpened) {
   EXPECT_EQ(ReadOutlineFile("/nonexistent/folder/totale.Asc").status, OutlineStatus::CannotOpen);
   const auto dir = std::filesystem::temp_directory_path();
   EXPECT_EQ(ReadOutlineFile(dir).status, OutlineStatus::CannotOpen);  // a folder
+}
+
+// The file is read in 64 KiB pieces: lines cut by a piece's end (between
+// '\r' and '\n' too), a line longer than a piece and a last line without
+// its end must read exactly as the same bytes parsed whole.
+TEST(OutlineFileTest, ReadingAFileMatchesParsingItsBytes) {
+  constexpr std::size_t kPiece = 1 << 16;
+  const auto digits = [](int n) {
+    char text[12];
+    return std::string(text, std::to_chars(text, text + sizeof text, n).ptr);
+  };
+  std::string varied;
+  for (int i = 0; varied.size() < 3 * kPiece; ++i) {
+    varied += digits(i % 997) + "." + std::string(static_cast<std::size_t>(i % 7), '3') +
+              (i % 11 == 0 ? "\n" : " 0.25" + digits(i % 13) + "\r\n");
+  }
+  varied += "0.125 0.5";  // no line end
+  const std::string cr_at_cut =
+      "0." + std::string(kPiece - 11, '1') + " 0.42222\r\n0.75 0.125\r\n";
+  ASSERT_EQ(cr_at_cut[kPiece - 1], '\r');
+  const std::string long_line = "0.5 0.2" + std::string(3 * kPiece, '5') + "\n2 0\n0.25 0.125\n";
+
+  const auto path = std::filesystem::temp_directory_path() /
+                    ("outline_read_" + digits(::getpid()) + ".Asc");
+  const struct { const char* name; std::string bytes; } cases[] = {
+      {"varied lines", varied}, {"CR at the cut", cr_at_cut}, {"a line of 3 pieces", long_line}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::ofstream(path, std::ios::binary) << c.bytes;
+    const OutlineLoad read = ReadOutlineFile(path);
+    const OutlineLoad parsed = ParseOutline(c.bytes);
+    ASSERT_EQ(read.status, OutlineStatus::Ok);
+    ASSERT_GE(parsed.outline.size(), 2u);
+    EXPECT_EQ(read.outline.x, parsed.outline.x);
+    EXPECT_EQ(read.outline.y, parsed.outline.y);
+  }
+  std::string lines;
+  for (std::size_t i = 0; i <= kOutlineCapacity; ++i) lines += "0 0\n";
+  std::ofstream(path, std::ios::binary) << lines;
+  EXPECT_EQ(ReadOutlineFile(path).status, OutlineStatus::TooLong);
+  lines.resize(lines.size() - 4);
+  std::ofstream(path, std::ios::binary) << lines;
+  EXPECT_EQ(ReadOutlineFile(path).outline.size(), kOutlineCapacity);
+  std::filesystem::remove(path);
 }
 
 }  // namespace

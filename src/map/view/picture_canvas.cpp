@@ -15,6 +15,9 @@ void PictureCanvas::Resize(int width_px, int height_px, qreal device_pixel_ratio
   height_px_ = std::max(height_px, 1);
   twips_per_px_ = logical_dpi > 0 ? 1440.0 / logical_dpi : 15.0;
   const qreal ratio = device_pixel_ratio > 0 ? device_pixel_ratio : 1.0;
+  // The old picture goes first: a full-screen one is 8 MB, and the two
+  // together would set the process's peak memory on every resize.
+  image_ = QImage();
   image_ = QImage(static_cast<int>(std::ceil(width_px_ * ratio)),
                   static_cast<int>(std::ceil(height_px_ * ratio)), QImage::Format_RGB32);
   image_.setDevicePixelRatio(ratio);
