@@ -1,0 +1,130 @@
+// The features working together in one window: the refresh tick moving the
+// overlay with the Sun, the date controls, the panels floating on the map.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+
+#include "map/view/map_picture.h"
+#include "platform/memory_settings_store.h"
+#include "shell/view/config_panel.h"
+#include "shell/view/main_window.h"
+#include "solar/view/date_panel.h"
+#include "solar/view/sun_dials_panel.h"
+#include "support/recording_notice.h"
+
+namespace pellamar {
+namespace {
+
+// A clock the test moves forward, as the computer's runs during a session.
+class SteppingClock final : public Clock {
+ public:
+  CivilDate LocalDate() const override { return {2007, 6, 21}; }
+  int LocalSecondsOfDay() const override { return seconds; }
+  double UtcOffsetHours() const override { return 0; }
+  int seconds = 9 * 3600;
+};
+
+class IntegrationWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder_.isValid());
+    std::ofstream(folder_.filePath("totale.Asc").toStdString(), std::ios::binary) << "0.5 0.3\r\n0.51 0.31\r\n";
+  }
+  MainWindowServices Services() { return {&clock_, &settings_, &notice_, folder_.path(), false}; }
+  // One tick of "Rafraichissement automatique", as the timer delivers it.
+  static void Tick(MainWindow& window) {
+    ASSERT_TRUE(QMetaObject::invokeMethod(window.Timer(), "timeout", Qt::DirectConnection));
+  }
+
+  QTemporaryDir folder_;
+  SteppingClock clock_;
+  MemorySettingsStore settings_;
+  testing::RecordingNotice notice_;
+};
+
+// The tick moves the Sun marker with the clock and the overlay the same
+// distance: after an hour the Sun is 15° further west, and so is every point
+// of the curve and every night line.
+TEST_F(IntegrationWindowTest, TheTickSlidesTheOverlayWithTheSunMarker) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  ASSERT_EQ(window.Map().ZOOMc, 13885);  // the whole world: a slide every 42 ticks
+  ASSERT_TRUE(window.Timer()->isActive());
+  const LinePools before = window.Pools();
+  const double old_Xpi = window.Xpi();
+  clock_.seconds += 3600;
+  for (int i = 0; i < 42; ++i) Tick(window);
+  EXPECT_EQ(window.Xpi(), old_Xpi) << "no slide before k·Occur reaches 30";
+  EXPECT_EQ(window.Pools().L[100].X1, before.L[100].X1);
+  Tick(window);
+  const double moved = window.Xpi() - old_Xpi;
+  // 15° of longitude per hour, less the equation of time's drift (about a
+  // second of time in an hour here): 900 minutes of arc westwards.
+  EXPECT_NEAR(moved, -900 * window.Map().PasLong, 2 * window.Map().PasLong);
+  const LinePools& after = window.Pools();
+  for (std::size_t j = 0; j < kDaylightLines; ++j) {
+    SCOPED_TRACE(j);
+    EXPECT_NEAR(after.L[j].X1 - before.L[j].X1, moved, 1);
+    EXPECT_NEAR(after.L[j].X2 - before.L[j].X2, moved, 1);
+    EXPECT_NEAR(after.N[j].X1 - before.N[j].X1, moved, 1);
+    EXPECT_EQ(after.L[j].Y1, before.L[j].Y1);
+    EXPECT_EQ(after.N[j].Y2, before.N[j].Y2);
+  }
+  EXPECT_EQ(window.Ticks().Occur, 1);
+  EXPECT_EQ(window.Ticks().Occur2, 43);
+}
+
+// A redraw in between (here a date button) starts the count afresh; the
+// 1001st tick after it rebuilds the map, which starts the count again.
+TEST_F(IntegrationWindowTest, RedrawsResetTheCountersAndTheThousandAndFirstTickRebuilds) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  for (int i = 0; i < 30; ++i) Tick(window);
+  ASSERT_EQ(window.Ticks().Occur2, 30);
+  QTest::mouseClick(window.SunFrame()->UpDw(1), Qt::LeftButton);
+  EXPECT_EQ(window.Ticks().Occur, 0);
+  EXPECT_EQ(window.Ticks().Occur2, 0);
+  const int rebuilds = window.RebuildCount();
+  for (int i = 0; i < 1000; ++i) Tick(window);
+  EXPECT_EQ(window.RebuildCount(), rebuilds);
+  EXPECT_EQ(window.Ticks().Occur2, 1000);
+  Tick(window);
+  EXPECT_EQ(window.RebuildCount(), rebuilds + 1);
+  EXPECT_EQ(window.Ticks().Occur, 0);
+  EXPECT_EQ(window.Ticks().Occur2, 0);
+  EXPECT_TRUE(window.Timer()->isActive());
+}
+
+// The dials panel floats on the map: its caption row hides what the map
+// prints beneath (a parallel's name at a small window), instead of mixing
+// "Azimut = …" with it.
+TEST_F(IntegrationWindowTest, TheDialsPanelHidesTheMapBeneathItsCaptions) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  SunDialsPanel* dials = window.SunDials();
+  ASSERT_FALSE(dials->isHidden());
+  const QImage shown = window.Picture()->grab().toImage();
+  const QColor panel = dials->palette().color(QPalette::Window);
+  ASSERT_NE(panel.rgb(), qRgb(255, 255, 255));
+  // Points of the caption row right of each caption's text.
+  const QPoint row = dials->geometry().topLeft() + QPoint(0, dials->Label35().geometry().center().y());
+  int checked = 0;
+  for (const int x : {dials->Label35().geometry().right() - 3, dials->Label36().geometry().right() - 3}) {
+    SCOPED_TRACE(x);
+    EXPECT_EQ(QColor(shown.pixel(row + QPoint(x, 0))).rgb(), panel.rgb());
+    ++checked;
+  }
+  EXPECT_EQ(checked, 2);
+}
+
+}  // namespace
+}  // namespace pellamar
