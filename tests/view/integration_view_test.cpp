@@ -2,6 +2,7 @@
 // overlay with the Sun, the date controls, the panels floating on the map.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QImage>
@@ -124,6 +125,29 @@ TEST_F(IntegrationWindowTest, TheDialsPanelHidesTheMapBeneathItsCaptions) {
     ++checked;
   }
   EXPECT_EQ(checked, 2);
+}
+
+// "Rechercher un Pays" brings a hidden search panel back; the entry that
+// shows or hides the panel then says what its next click does.
+TEST_F(IntegrationWindowTest, TheCountryListBringsTheSearchPanelBackAndItsEntryFollows) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  QFrame* search = window.findChild<QFrame*>(QStringLiteral("FraCherche"));
+  auto* meff_rech = window.findChild<QAction*>(QStringLiteral("MeffRech"));
+  auto* mpays = window.findChild<QAction*>(QStringLiteral("Mpays"));
+  ASSERT_TRUE(search && meff_rech && mpays);
+  // Opened while the panel is shown: the designed caption stays.
+  mpays->trigger();
+  EXPECT_EQ(meff_rech->text(), "Effacer le module recherche");
+  meff_rech->trigger();
+  ASSERT_TRUE(search->isHidden());
+  EXPECT_EQ(meff_rech->text(), "Afficher le module Recherche");
+  mpays->trigger();
+  EXPECT_FALSE(search->isHidden());
+  EXPECT_EQ(meff_rech->text(), "Effacer le module Recherche");
+  meff_rech->trigger();
+  EXPECT_TRUE(search->isHidden());
+  EXPECT_EQ(meff_rech->text(), "Afficher le module Recherche");
 }
 
 }  // namespace

@@ -36,8 +36,15 @@ void MainWindow::WireMenus() {
   connect(mquitter, &QAction::triggered, this, &QWidget::close);
 
   QMenu* mrecherche = Submenu(bar, "Mrecherche", "Recherche");
-  connect(Entry(mrecherche, "Mpays", "Rechercher un Pays"), &QAction::triggered, this, &MainWindow::OpenCountryList);
+  QAction* mpays = Entry(mrecherche, "Mpays", "Rechercher un Pays");
   QAction* meff_rech = Entry(mrecherche, "MeffRech", "Effacer le module recherche");
+  // The country list brings a hidden search panel back: the entry that shows
+  // or hides it must then offer to hide it, as after showing it itself.
+  connect(mpays, &QAction::triggered, this, [this, meff_rech] {
+    const bool was_hidden = fra_cherche_->isHidden();
+    OpenCountryList();
+    if (was_hidden) meff_rech->setText(QStringLiteral("Effacer le module Recherche"));
+  });
   connect(meff_rech, &QAction::triggered, this, [this, meff_rech] {
     TogglePanel(fra_cherche_, meff_rech, "Effacer le module Recherche", "Afficher le module Recherche");
   });
