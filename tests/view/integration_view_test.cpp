@@ -150,5 +150,32 @@ TEST_F(IntegrationWindowTest, TheCountryListBringsTheSearchPanelBackAndItsEntryF
   EXPECT_EQ(meff_rech->text(), "Afficher le module Recherche");
 }
 
+// The dials are not redrawn while hidden; shown again by "Module Position du
+// Soleil", they describe the place read out meanwhile.
+TEST_F(IntegrationWindowTest, DialsShownAgainDescribeThePlaceReadOutWhileTheyWereHidden) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  window.Timer()->stop();  // no tick redraws them behind the test's back
+  auto* msoleil = window.findChild<QAction*>(QStringLiteral("Msoleil"));
+  ASSERT_TRUE(msoleil);
+  const QLabel& azimuth = window.SunDials()->Label35();
+  const QLabel& height = window.SunDials()->Label36();
+  const double w = window.Picture()->Canvas().WidthTwips(), h = window.Picture()->Canvas().HeightTwips();
+  // Two places far apart: the west and the east of the map, halfway down.
+  const QPointF west(w * 0.2, h * 0.5), east(w * 0.8, h * 0.5);
+  window.ReadOut(east.x(), east.y());
+  const QString east_azimuth = azimuth.text(), east_height = height.text();
+  window.ReadOut(west.x(), west.y());
+  ASSERT_NE(azimuth.text(), east_azimuth);
+  msoleil->trigger();
+  ASSERT_TRUE(window.SunDials()->isHidden());
+  window.ReadOut(east.x(), east.y());
+  msoleil->trigger();
+  ASSERT_FALSE(window.SunDials()->isHidden());
+  EXPECT_TRUE(msoleil->isChecked());
+  EXPECT_EQ(azimuth.text(), east_azimuth);
+  EXPECT_EQ(height.text(), east_height);
+}
+
 }  // namespace
 }  // namespace pellamar

@@ -125,6 +125,9 @@ void MainWindow::ToggleSunDials() {
   frame8_->setHidden(!frame8_->isHidden());
   sun_dials_checked_ = !frame8_->isHidden();
   msoleil_->setChecked(sun_dials_checked_);
+  // Hidden dials are not kept up to date: shown again, they describe the
+  // last place read out, not the one read out before they were hidden.
+  if (sun_dials_checked_) frame8_->UpdateFrom(FPo_, LPo_, Instant());
 }
 
 void MainWindow::OpenHelp() {
