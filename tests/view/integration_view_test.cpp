@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
+#include <functional>
 
 #include "map/view/map_picture.h"
 #include "platform/memory_settings_store.h"
@@ -20,6 +21,7 @@
 #include "shell/view/main_window.h"
 #include "solar/view/date_panel.h"
 #include "solar/view/sun_dials_panel.h"
+#include "solar/view/sun_marker_widget.h"
 #include "support/recording_notice.h"
 
 namespace pellamar {
@@ -175,6 +177,35 @@ TEST_F(IntegrationWindowTest, DialsShownAgainDescribeThePlaceReadOutWhileTheyWer
   EXPECT_TRUE(msoleil->isChecked());
   EXPECT_EQ(azimuth.text(), east_azimuth);
   EXPECT_EQ(height.text(), east_height);
+}
+
+// The Sun image never covers a panel floating on the map: where they meet,
+// the pointer reaches the panel (a click on the list or the dials does not
+// re-centre the map on the Sun).
+TEST_F(IntegrationWindowTest, TheSunImageLiesUnderEveryFloatingPanel) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  QWidget* map = window.Picture();
+  QWidget* sun = window.SunImage();
+  QWidget* country = window.findChild<QFrame*>(QStringLiteral("Frame2"));
+  ASSERT_TRUE(country);
+  // Each panel alone, as it is opened (the panels may overlap each other).
+  const std::function<void()> open[] = {[] {}, [&] { window.OpenCountryList(); },
+                                         [&] { window.OpenColourPanel(); }};
+  QWidget* panels[] = {window.SunDials(), country, window.ColourFrame()};
+  for (int i = 0; i < 3; ++i) {
+    QWidget* panel = panels[i];
+    SCOPED_TRACE(panel->objectName().toStdString());
+    open[i]();
+    ASSERT_TRUE(panel->isVisible());
+    const QPoint inside = panel->geometry().center();
+    sun->move(inside - QPoint(sun->width() / 2, sun->height() / 2));
+    QWidget* hit = map->childAt(inside);
+    ASSERT_NE(hit, nullptr);
+    EXPECT_NE(hit, sun);
+    EXPECT_TRUE(hit == panel || panel->isAncestorOf(hit));
+    panel->hide();
+  }
 }
 
 }  // namespace
