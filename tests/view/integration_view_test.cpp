@@ -12,7 +12,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <fstream>
+#include <vector>
 #include <functional>
 
 #include "map/view/map_picture.h"
@@ -53,6 +56,28 @@ class IntegrationWindowTest : public ::testing::Test {
   MemorySettingsStore settings_;
   testing::RecordingNotice notice_;
 };
+
+// The curve's lowest point on the map (in northern summer the boundary
+// reaches 90° − declination south there) and the x of its two crossings of
+// the map line y (the equator lies 90° of longitude either side of the Sun).
+double LowestY(const LinePools& pools) {
+  double lowest = -1e30;
+  for (std::size_t j = 0; j < kDaylightLines; ++j) {
+    if (pools.L[j].visible) lowest = std::max<double>(lowest, pools.L[j].Y1);
+  }
+  return lowest;
+}
+
+std::vector<double> Crossings(const LinePools& pools, double y) {
+  std::vector<double> xs;
+  for (std::size_t j = 0; j < kDaylightLines; ++j) {
+    const PoolLine& l = pools.L[j];
+    // Half-open, so that a point lying on the line counts once.
+    if (!l.visible || (l.Y1 <= y) == (l.Y2 <= y)) continue;
+    xs.push_back(l.X1 + (y - l.Y1) * (l.X2 - l.X1) / (l.Y2 - l.Y1));
+  }
+  return xs;
+}
 
 // The tick moves the Sun marker with the clock and the overlay the same
 // distance: after an hour the Sun is 15° further west, and so is every point
@@ -206,6 +231,50 @@ TEST_F(IntegrationWindowTest, TheSunImageLiesUnderEveryFloatingPanel) {
     EXPECT_TRUE(hit == panel || panel->isAncestorOf(hit));
     panel->hide();
   }
+}
+
+// The date and zone controls move the Sun marker and the curve together.
+// 21 June 2007, declination 23.44°, equation of time -1.8 min; 21 May 2007,
+// 20.1° and +3.5 min (almanac). At 09:00 UT the Sun stands over 45.45° E
+// (44.1° E in May); at 14:00 UT (zone -5, same clock) over 29.55° W.
+TEST_F(IntegrationWindowTest, DateAndZoneControlsMoveTheSunAndTheCurveTogether) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  const MapState& map = window.Map();
+  ASSERT_EQ(map.LATCENTD, 0.0f);
+  const QSizeF sun = window.SunImage()->SizeTwips();
+  const auto longitude = [&](double x) { return (x - map.Xc) / (60 * map.PasLong) + map.LONCENTD; };
+  const auto latitude = [&](double y) { return -(y - map.Yc) / (60 * map.Pas_Inter) + map.LATCENTD; };
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    double sun_lon, sun_lat;
+  };
+  DatePanel* sol = window.SunFrame();
+  const Step steps[] = {
+      {"start", [] {}, 45.45, 23.44},
+      {"month -", [&] { QTest::mouseClick(sol->UpDw(2), Qt::LeftButton); }, 44.1, 20.1},
+      {"Aujourd'hui", [&] { QTest::mouseClick(window.Config()->Today(), Qt::LeftButton); }, 45.45, 23.44},
+      {"zone -5",
+       [&] {
+         sol->Zone()->selectAll();
+         QTest::keyClicks(sol->Zone(), "-5");
+       },
+       -29.55, 23.44},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.act();
+    EXPECT_NEAR(longitude(window.Xpi() + sun.width() / 2), step.sun_lon, 0.3);
+    EXPECT_NEAR(latitude(window.Ypi() + sun.height() / 2), step.sun_lat, 0.3);
+    const std::vector<double> equator = Crossings(window.Pools(), map.Yc);
+    ASSERT_EQ(equator.size(), 2u);
+    EXPECT_NEAR(longitude((equator[0] + equator[1]) / 2), step.sun_lon, 1.0);
+    EXPECT_NEAR(std::abs(longitude(equator[1]) - longitude(equator[0])), 180, 2.0);
+    // The boundary is sampled on whole degrees of latitude.
+    EXPECT_NEAR(latitude(LowestY(window.Pools())), step.sun_lat - 90, 1.2);
+  }
+  EXPECT_EQ(window.TimeZone(), -5.0f);
 }
 
 }  // namespace
