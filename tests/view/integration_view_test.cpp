@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMetaObject>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -19,6 +20,8 @@
 #include <functional>
 
 #include "map/view/map_picture.h"
+#include "overlays/view/scale_bar_picture.h"
+#include "places/view/search_panels.h"
 #include "platform/memory_settings_store.h"
 #include "shell/view/config_panel.h"
 #include "shell/view/main_window.h"
@@ -275,6 +278,34 @@ TEST_F(IntegrationWindowTest, DateAndZoneControlsMoveTheSunAndTheCurveTogether) 
     EXPECT_NEAR(latitude(LowestY(window.Pools())), step.sun_lat - 90, 1.2);
   }
   EXPECT_EQ(window.TimeZone(), -5.0f);
+}
+
+// Choosing Paris in the search draws the whole overlay for the new view: at
+// 899' of latitude in 1080 pixels, 100 km (54') is over 600 twips, so the
+// bar stands for 100 km; the Greenwich meridian lies 2.351° west of the
+// centre; the curve is sampled one degree of longitude apart at the new scale.
+TEST_F(IntegrationWindowTest, AChosenCityRedrawsTheOverlayForItsView) {
+  std::ofstream(folder_.filePath("Villes.txt").toStdString(), std::ios::binary)
+      << "; France\r\n048.857 -002.351 0 0 Paris\r\n; \r\n";
+  MainWindow window(Services());
+  window.StartUp(QSize(1920, 1080));
+  ASSERT_EQ(window.ScaleBarWidget()->accessibleDescription(), "1000 km");
+  SearchPanel* search = window.CitySearch();
+  QTest::keyClicks(search->Query(), "par");
+  search->Search()->click();
+  QListWidget* names = search->Names();
+  ASSERT_EQ(names->count(), 1);
+  QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, names->visualItemRect(names->item(0)).center());
+  const MapState& map = window.Map();
+  ASSERT_EQ(map.ZOOMc, 899);
+  EXPECT_EQ(window.Config()->ChosenCity()->text(), "Paris");
+  EXPECT_FALSE(window.Config()->ChosenCity()->isHidden());
+  EXPECT_EQ(window.ScaleBarWidget()->accessibleDescription(), "100 km");
+  const PoolLine& greenwich = window.Pools().P[5];
+  EXPECT_TRUE(greenwich.visible);
+  EXPECT_NEAR(greenwich.X1, map.Xc - 2.351 * 60 * map.PasLong, 2);
+  const DaylightCurve& curve = window.Daylight();
+  EXPECT_NEAR(std::abs(curve.XCourbe1[101] - curve.XCourbe1[100]), 60 * map.PasLong, 1);
 }
 
 }  // namespace
