@@ -308,5 +308,40 @@ TEST_F(IntegrationWindowTest, AChosenCityRedrawsTheOverlayForItsView) {
   EXPECT_NEAR(std::abs(curve.XCourbe1[101] - curve.XCourbe1[100]), 60 * map.PasLong, 1);
 }
 
+// "Afficher la zone nuit" cleared keeps the night lines off through
+// everything that redraws or slides the overlay, and its check mark shows it.
+TEST_F(IntegrationWindowTest, TheNightZoneStaysOffThroughRebuildsAndSlides) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  auto* mnuit = window.findChild<QAction*>(QStringLiteral("MNUIT"));
+  ASSERT_TRUE(mnuit);
+  const auto shown = [&] {
+    int n = 0;
+    for (const PoolLine& l : window.Pools().N) n += l.visible;
+    return n;
+  };
+  ASSERT_GT(shown(), 100);
+  mnuit->trigger();
+  EXPECT_FALSE(mnuit->isChecked());
+  EXPECT_EQ(shown(), 0);
+  const std::function<void()> redraws[] = {
+      [&] { window.RebuildMap(); },
+      [&] { QTest::mouseClick(window.SunFrame()->UpDw(1), Qt::LeftButton); },
+      [&] {
+        clock_.seconds += 3600;
+        for (int i = 0; i < 43; ++i) Tick(window);
+      },
+      [&] { window.RedrawDaylight(); },
+  };
+  for (const auto& redraw : redraws) {
+    redraw();
+    EXPECT_EQ(shown(), 0);
+    EXPECT_GT(std::count_if(window.Pools().L.begin(), window.Pools().L.end(), [](const PoolLine& l) { return l.visible; }), 300);
+  }
+  mnuit->trigger();
+  EXPECT_TRUE(mnuit->isChecked());
+  EXPECT_GT(shown(), 100);
+}
+
 }  // namespace
 }  // namespace pellamar
