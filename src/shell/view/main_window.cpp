@@ -104,6 +104,8 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
   list1_->hide();
 
   picture1_ = new MapPicture(central_);
+  // The Sun image lies on the map, under every panel floating on it.
+  soleil_ = new SunMarker(picture1_);
   // Floating panels of the map; those of later features stay hidden until
   // they are opened.
   frame2_ = new QFrame(picture1_);
@@ -117,7 +119,6 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
   frame3_ = new ProgressPanel(twips_.PerPixel(), picture1_);
   frame3_->hide();
   frame8_ = new SunDialsPanel(picture1_);
-  soleil_ = new SunMarker(picture1_);
   if (!sun.isNull()) soleil_->SetPicture(sun);
 
   timer1_ = new QTimer(this);

@@ -36,8 +36,15 @@ void MainWindow::WireMenus() {
   connect(mquitter, &QAction::triggered, this, &QWidget::close);
 
   QMenu* mrecherche = Submenu(bar, "Mrecherche", "Recherche");
-  connect(Entry(mrecherche, "Mpays", "Rechercher un Pays"), &QAction::triggered, this, &MainWindow::OpenCountryList);
+  QAction* mpays = Entry(mrecherche, "Mpays", "Rechercher un Pays");
   QAction* meff_rech = Entry(mrecherche, "MeffRech", "Effacer le module recherche");
+  // The country list brings a hidden search panel back: the entry that shows
+  // or hides it must then offer to hide it, as after showing it itself.
+  connect(mpays, &QAction::triggered, this, [this, meff_rech] {
+    const bool was_hidden = fra_cherche_->isHidden();
+    OpenCountryList();
+    if (was_hidden) meff_rech->setText(QStringLiteral("Effacer le module Recherche"));
+  });
   connect(meff_rech, &QAction::triggered, this, [this, meff_rech] {
     TogglePanel(fra_cherche_, meff_rech, "Effacer le module Recherche", "Afficher le module Recherche");
   });
@@ -118,6 +125,9 @@ void MainWindow::ToggleSunDials() {
   frame8_->setHidden(!frame8_->isHidden());
   sun_dials_checked_ = !frame8_->isHidden();
   msoleil_->setChecked(sun_dials_checked_);
+  // Hidden dials are not kept up to date: shown again, they describe the
+  // last place read out, not the one read out before they were hidden.
+  if (sun_dials_checked_) frame8_->UpdateFrom(FPo_, LPo_, Instant());
 }
 
 void MainWindow::OpenHelp() {

@@ -25,6 +25,9 @@ char DecimalSeparator(const QLocale& locale) {
 SunDialsPanel::SunDialsPanel(QWidget* parent) : QFrame(parent) {
   setObjectName("Frame8");
   setFrameStyle(QFrame::Panel | QFrame::Raised);
+  // The panel lies on the map: its whole face, captions included, hides what
+  // the map shows beneath (a parallel's name, the night lines).
+  setAutoFillBackground(true);
   const double k = logicalDpiX() / 1440.0;
   auto px = [k](double twips) { return static_cast<int>(std::lround(twips * k)); };
   setFixedSize(px(kWidthTwips), px(kHeightTwips));
