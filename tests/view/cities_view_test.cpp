@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,7 @@
 #include "shell/view/config_panel.h"
 #include "shell/view/main_window.h"
 #include "support/recording_notice.h"
+#include "support/without_permission_override.h"
 #include "windows/view/city_editor.h"
 
 namespace pellamar {
@@ -72,9 +74,15 @@ class CitiesViewTest : public ::testing::Test {
     WriteAll(CityFile(), kCities);
   }
   QString CityFile() const { return folder_.filePath("Villes.txt"); }
-  MainWindowServices Services() { return {&clock_, &settings_, &notice_, folder_.path(), false}; }
+  // The per-user folder is the test's own, never the real home's.
+  MainWindowServices Services() {
+    MainWindowServices s{&clock_, &settings_, &notice_, folder_.path(), false};
+    s.user_data_folder = user_.filePath("donnees/pellamar");
+    return s;
+  }
 
   QTemporaryDir folder_;
+  QTemporaryDir user_;
   FixedClock clock_{{2007, 3, 21}, 12 * 3600, 0};
   MemorySettingsStore settings_;
   testing::RecordingNotice notice_;
@@ -289,7 +297,6 @@ TEST_F(CityEditorTest, RefusedInputBeepsAndAddsNothing) {
 }
 
 TEST_F(CityEditorTest, FailedSaveKeepsTheOldFile) {
-  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
   for (const bool read_only_file : {true, false}) {
     SCOPED_TRACE(read_only_file ? "read-only file" : "read-only folder");
     WriteAll(CityFile(), kCities);
@@ -298,7 +305,12 @@ TEST_F(CityEditorTest, FailedSaveKeepsTheOldFile) {
     CityEditor editor(Files(), notice_, QIcon());
     Type(editor, "Paris", "48", "51", true, "2", "21", true);
     editor.Add()->click();
-    editor.Save()->click();
+    {
+      // Run as root (as in CI), the modes bind only without the override.
+      testing::WithoutPermissionOverride lowered;
+      ASSERT_TRUE(lowered.ModesBind());
+      editor.Save()->click();
+    }
     QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile::setPermissions(CityFile(), QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(ReadAll(CityFile()), kCities);
@@ -329,6 +341,48 @@ TEST_F(CityEditorTest, SaveIntoAMissingFolderOrFromAMissingFile) {
   EXPECT_EQ(ReadAll(CityFile()), "<absent>");
   EXPECT_EQ(notice_.titles.size(), 2u);
   EXPECT_FALSE(editor.Saved());
+}
+
+TEST_F(CityEditorTest, AReadOnlyProgramFolderGetsAUserCopyOnTheFirstSaveOnly) {
+  const MainWindowServices services = Services();
+  const QString copy = services.user_data_folder + "/Villes.txt";
+  ASSERT_TRUE(QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner));
+  {
+    testing::WithoutPermissionOverride lowered;
+    ASSERT_TRUE(lowered.ModesBind());
+    MainWindow window(services);
+    window.StartUp(QSize(1200, 800));
+    EXPECT_EQ(window.CityFileForReading(), CityFile());
+    EXPECT_EQ(window.CityFileForWriting(), copy);
+    // Opening and leaving the editor makes neither the copy nor its folder.
+    WhenModalOpens([](CityEditor& e) { e.Back()->click(); });
+    window.OpenCityEditor();
+    EXPECT_FALSE(QFileInfo::exists(services.user_data_folder));
+    WhenModalOpens([](CityEditor& e) {
+      Type(e, "Paris", "48", "51", true, "2", "21", true);
+      e.Add()->click();
+      e.Save()->click();
+      e.Back()->click();
+    });
+    window.OpenCityEditor();
+  }
+  QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  EXPECT_TRUE(notice_.messages.empty());
+  EXPECT_EQ(ReadAll(CityFile()), kCities);  // the shipped file is untouched
+  const std::string before_header = kCities.substr(0, kCities.find(kHeader));
+  EXPECT_EQ(ReadAll(copy),
+            before_header + kHeader + "\r\n; \r\n-22.900 043.200 9 3 Rio\r\n48.850 -002.350 9 3 Paris\r\n");
+  // After a restart every reader reads the copy, and so does the editor.
+  MainWindow again(services);
+  again.StartUp(QSize(1200, 800));
+  EXPECT_EQ(again.CityFileForReading(), copy);
+  EXPECT_EQ(again.CityFileForWriting(), copy);
+  WhenModalOpens([](CityEditor& e) {
+    ASSERT_EQ(e.Names()->count(), 2);
+    EXPECT_EQ(e.Names()->item(1)->text(), "Paris");
+    e.Back()->click();
+  });
+  again.OpenCityEditor();
 }
 
 TEST_F(CityEditorTest, LeavingAsksOnlyWithUnsavedChanges) {

@@ -20,15 +20,9 @@
 #include <string>
 #include <vector>
 
-#ifdef __linux__
-#include <linux/capability.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-#endif
 
 #include "map/view/map_picture.h"
 #include "platform/memory_settings_store.h"
-#include "shell/view/city_file_paths.h"
 #include "shell/view/command_line_parser.h"
 #include "shell/view/config_panel.h"
 #include "shell/view/help_opener.h"
@@ -521,64 +515,6 @@ TEST(CommandLineParserTest, QtFormsFillTheCoreOptions) {
   }
 }
 
-#ifdef __linux__
-// Run as root, a test cannot make a folder read-only by its mode alone: this
-// takes the override of file permissions out of the thread's effective
-// capabilities for its lifetime (the permitted set keeps it, to restore).
-class WithoutPermissionOverride {
- public:
-  WithoutPermissionOverride() {
-    if (::geteuid() != 0) return;
-    if (::syscall(SYS_capget, &header_, saved_) != 0) return;
-    __user_cap_data_struct lowered[2];
-    std::memcpy(lowered, saved_, sizeof lowered);
-    lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-    active_ = ::syscall(SYS_capset, &header_, lowered) == 0;
-  }
-  ~WithoutPermissionOverride() {
-    if (active_) ::syscall(SYS_capset, &header_, saved_);
-  }
-
- private:
-  __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
-  __user_cap_data_struct saved_[2] = {};
-  bool active_ = false;
-};
-
-TEST(CityFilePathsTest, AReadOnlyProgramFolderSendsTheSaveToTheUserCopy) {
-  QTemporaryDir root;
-  const QString program = root.filePath("programme");
-  const QString user = root.filePath("utilisateur/pellamar");
-  ASSERT_TRUE(QDir().mkpath(program));
-  {
-    QFile shipped(program + "/Villes.txt");
-    ASSERT_TRUE(shipped.open(QIODevice::WriteOnly));
-    shipped.write("Paris;France\r\n");
-  }
-  // Writable: today's behaviour, the program's own file both ways.
-  EXPECT_TRUE(FolderIsWritable(program));
-  EXPECT_EQ(CityFileForReadingIn(program, user), program + "/Villes.txt");
-  EXPECT_EQ(CityFileForWritingIn(program, user), program + "/Villes.txt");
-  EXPECT_FALSE(QFileInfo::exists(user));
-
-  ASSERT_TRUE(QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-  {
-    WithoutPermissionOverride lowered;
-    ASSERT_FALSE(FolderIsWritable(program));
-    EXPECT_EQ(CityFileForReadingIn(program, user), program + "/Villes.txt");
-    // The first save makes the copy from the shipped file.
-    EXPECT_EQ(CityFileForWritingIn(program, user), user + "/Villes.txt");
-  }
-  QFile copy(user + "/Villes.txt");
-  ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
-  EXPECT_EQ(copy.readAll(), "Paris;France\r\n");
-  EXPECT_TRUE(copy.permissions() & QFileDevice::WriteOwner);
-  // From now on every reader reads the copy.
-  EXPECT_EQ(CityFileForReadingIn(program, user), user + "/Villes.txt");
-  QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  EXPECT_EQ(CityFileForWritingIn(program, user), user + "/Villes.txt");
-}
-#endif
 
 }  // namespace
 }  // namespace pellamar
