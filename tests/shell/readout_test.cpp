@@ -67,8 +67,12 @@ TEST(SunReadout, MidnightSunAndLocalTime) {
       << ny;
 }
 
-TEST(SunReadout, MalformedPlaceExits2) {
-  for (const char* bad : {"", "48.85", "48.85;2.35", "abc,2", "48.85,2.35x", "91,0", "0,181",
+TEST(SunReadout, ThePolesAndTheAntimeridianAreInsideMalformedPlacesExit2) {
+  for (const char* edge : {"90,180", "-90,-180"}) {
+    SCOPED_TRACE(edge);
+    EXPECT_EQ(std::get<0>(Readout(edge)), 0);
+  }
+  for (const char* bad : {"", "48.85", "48.85;2.35", "abc,2", "48.85,2.35x", "91,0", "0,181", "90.001,0",
                           "1e2,0", "nan,0", "inf,0", "48,85,2,35", ",", "--1,0", "1.2.3,0"}) {
     SCOPED_TRACE(bad);
     const auto [status, out, err] = Readout(bad);
