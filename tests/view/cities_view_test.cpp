@@ -172,6 +172,9 @@ TEST_F(CitiesViewTest, CountryListAndClose) {
   ASSERT_EQ(list2->count(), 1);
   EXPECT_EQ(list2->item(0)->text(), "Lima");
   EXPECT_FALSE(list2->isHidden());
+  // The hidden companion list holds this country's lines alone, row for row.
+  ASSERT_EQ(window.CityLines()->count(), 1);
+  EXPECT_EQ(window.CityLines()->item(0)->text(), "-12.046 0077.043 0 0 Lima");
 
   window.CitySearch()->Query()->setText("x");
   panel->Close()->click();
@@ -388,8 +391,12 @@ TEST_F(CityEditorTest, AReadOnlyProgramFolderGetsAUserCopyOnTheFirstSaveOnly) {
 TEST_F(CityEditorTest, LeavingAsksOnlyWithUnsavedChanges) {
   const std::string question = "Retour ?: Votre modification n'a pas été enregistrée, Continuer ?";
   {
+    // A city selected ("Supprimer" enabled) but nothing changed: no question.
     CityEditor editor(Files(), notice_, QIcon());
     editor.show();
+    QListWidget* list3 = editor.Names();
+    QTest::mouseClick(list3->viewport(), Qt::LeftButton, {}, list3->visualItemRect(list3->item(0)).center());
+    ASSERT_TRUE(editor.Remove()->isEnabled());
     editor.Back()->click();
     EXPECT_TRUE(notice_.questions.empty());
     EXPECT_FALSE(editor.isVisible());
