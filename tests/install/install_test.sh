@@ -75,10 +75,12 @@ if [ -n "$helper" ]; then
     run "$prefix/bin/pellamar" --snapshot "$1" --size 1200x800 --centre -30,-20 --zoom 60 \
         --date 2026-03-21 --time 12:00 --tz 0 >/dev/null 2>"$work/err.txt" || fail "--snapshot $1 : $(cat "$work/err.txt")"
   }
-  # Pixels clearly greener than red and blue (the circle and name are smoothed).
+  # Pixels clearly greener than red and blue (the circle and name are
+  # smoothed), counted by Debian's Python with PIL (python3-pil).
   dark_green() {
-    convert "$1" -depth 8 txt:- 2>/dev/null | sed -n 's/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' |
-      awk '$2 > $1 + 60 && $2 > $3 + 60 { n++ } END { print n + 0 }'
+    /usr/bin/python3 -c 'import sys
+from PIL import Image
+print(sum(1 for r, g, b in Image.open(sys.argv[1]).convert("RGB").getdata() if g > r + 60 and g > b + 60))' "$1"
   }
   shipped=$(cksum <"$program/Villes.txt")
   city_picture "$work/out/avant.png"
