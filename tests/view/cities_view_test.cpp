@@ -300,14 +300,18 @@ TEST_F(CityEditorTest, RefusedInputBeepsAndAddsNothing) {
 }
 
 TEST_F(CityEditorTest, FailedSaveKeepsTheOldFile) {
-  for (const bool read_only_file : {true, false}) {
-    SCOPED_TRACE(read_only_file ? "read-only file" : "read-only folder");
+  enum class Fault { ReadOnlyFile, ReadOnlyFolder, MissingFolder, MissingOldFile };
+  for (const Fault fault : {Fault::ReadOnlyFile, Fault::ReadOnlyFolder, Fault::MissingFolder, Fault::MissingOldFile}) {
+    SCOPED_TRACE(static_cast<int>(fault));
+    notice_ = {};
     WriteAll(CityFile(), kCities);
-    QFile::setPermissions(CityFile(), read_only_file ? QFile::ReadOwner : QFile::ReadOwner | QFile::WriteOwner);
-    if (!read_only_file) QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner);
-    CityEditor editor(Files(), notice_, QIcon());
+    const QString target = fault == Fault::MissingFolder ? folder_.filePath("absent/Villes.txt") : CityFile();
+    CityEditor editor({CityFile(), target}, notice_, QIcon());
     Type(editor, "Paris", "48", "51", true, "2", "21", true);
     editor.Add()->click();
+    if (fault == Fault::ReadOnlyFile) QFile::setPermissions(CityFile(), QFile::ReadOwner);
+    if (fault == Fault::ReadOnlyFolder) QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner);
+    if (fault == Fault::MissingOldFile) QFile::remove(CityFile());
     {
       // Run as root (as in CI), the modes bind only without the override.
       testing::WithoutPermissionOverride lowered;
@@ -316,34 +320,14 @@ TEST_F(CityEditorTest, FailedSaveKeepsTheOldFile) {
     }
     QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile::setPermissions(CityFile(), QFile::ReadOwner | QFile::WriteOwner);
-    EXPECT_EQ(ReadAll(CityFile()), kCities);
+    // No old file: nothing to keep, and nothing written.
+    EXPECT_EQ(ReadAll(CityFile()), fault == Fault::MissingOldFile ? "<absent>" : kCities);
     EXPECT_FALSE(editor.Saved());
     EXPECT_FALSE(editor.Save()->isEnabled());
-    ASSERT_FALSE(notice_.messages.empty());
-    EXPECT_EQ(notice_.messages.back(), "Erreur à l'accès au fichier ''Villes.txt'', vérifiez qu'il existe et "
-                                       "qu'il n'est pas en lecture seule.");
-    EXPECT_EQ(notice_.titles.back(), "Erreur");
+    EXPECT_EQ(notice_.messages, std::vector<std::string>{"Erreur à l'accès au fichier ''Villes.txt'', vérifiez "
+                                                         "qu'il existe et qu'il n'est pas en lecture seule."});
+    EXPECT_EQ(notice_.titles, std::vector<std::string>{"Erreur"});
   }
-}
-
-TEST_F(CityEditorTest, SaveIntoAMissingFolderOrFromAMissingFile) {
-  // Written where it cannot be: the file read stays as it was.
-  CityEditor editor({CityFile(), folder_.filePath("absent/Villes.txt")}, notice_, QIcon());
-  Type(editor, "Paris", "48", "51", true, "2", "21", true);
-  editor.Add()->click();
-  editor.Save()->click();
-  EXPECT_EQ(ReadAll(CityFile()), kCities);
-  EXPECT_FALSE(editor.Saved());
-  EXPECT_FALSE(editor.Save()->isEnabled());
-  ASSERT_EQ(notice_.titles.size(), 1u);
-  EXPECT_EQ(notice_.titles[0], "Erreur");
-  // No old file: nothing to keep, nothing written.
-  QFile::remove(CityFile());
-  editor.Add()->click();
-  editor.Save()->click();
-  EXPECT_EQ(ReadAll(CityFile()), "<absent>");
-  EXPECT_EQ(notice_.titles.size(), 2u);
-  EXPECT_FALSE(editor.Saved());
 }
 
 TEST_F(CityEditorTest, AReadOnlyProgramFolderGetsAUserCopyOnTheFirstSaveOnly) {
