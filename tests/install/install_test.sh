@@ -2,9 +2,10 @@
 # Installs the build into a temporary prefix and runs the installed program
 # from its link, as a desktop launcher would, with the program's folder made
 # read-only as after a system-wide install.
-#   install_test.sh BUILD_DIR
+#   install_test.sh BUILD_DIR [CITY_SAVE_HELPER]
 set -u
 build=$1
+helper=${2:-}
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
 prefix="$work/prefix"
@@ -65,6 +66,35 @@ grep -q "format d'image" "$work/err.txt" || fail "suffixe inconnu sans message"
 
 version=$(run "$prefix/bin/pellamar" --version)
 [ "$version" = "Pellamar 2.2" ] || fail "--version : « $version »"
+
+# A city saved through the editor (the real window, offscreen, by the helper)
+# lands in the per-user copy, the shipped file untouched; the installed
+# program, started again, reads the copy and draws the city in dark green.
+if [ -n "$helper" ]; then
+  city_picture() {
+    run "$prefix/bin/pellamar" --snapshot "$1" --size 1200x800 --centre -30,-20 --zoom 60 \
+        --date 2026-03-21 --time 12:00 --tz 0 >/dev/null 2>"$work/err.txt" || fail "--snapshot $1 : $(cat "$work/err.txt")"
+  }
+  # Pixels clearly greener than red and blue (the circle and name are
+  # smoothed), counted by Debian's Python with PIL (python3-pil).
+  dark_green() {
+    /usr/bin/python3 -c 'import sys
+from PIL import Image
+print(sum(1 for r, g, b in Image.open(sys.argv[1]).convert("RGB").getdata() if g > r + 60 and g > b + 60))' "$1"
+  }
+  shipped=$(cksum <"$program/Villes.txt")
+  city_picture "$work/out/avant.png"
+  before=$(dark_green "$work/out/avant.png")
+  copy=$(run "$helper" "$program" 2>"$work/err.txt") || fail "sauvegarde par l'éditeur : $(cat "$work/err.txt")"
+  [ "$copy" = "$work/home/data/pellamar/Villes.txt" ] || fail "copie de l'utilisateur : « $copy »"
+  [ "$(cksum <"$program/Villes.txt")" = "$shipped" ] || fail "le fichier livré a changé"
+  # 30°00' S, 20°00' W as the editor writes it; the shipped cities come first.
+  grep -q '^-30\.000 020\.000 9 3 Essai install' "$copy" || fail "la ville n'est pas dans la copie"
+  [ "$(grep -c . "$copy")" -gt 1000 ] || fail "la copie n'a pas repris les villes livrées"
+  city_picture "$work/out/apres.png"
+  after=$(dark_green "$work/out/apres.png")
+  [ "$after" -gt "$((before + 100))" ] || fail "la ville enregistrée n'est pas dessinée ($before puis $after pixels)"
+fi
 
 [ "$failures" -eq 0 ] && echo "installation vérifiée dans $prefix"
 exit "$failures"

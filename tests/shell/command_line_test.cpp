@@ -99,11 +99,19 @@ TEST(CommandLineTest, CentreAndZoomArePinnedToTheClickLimits) {
   }
 }
 
+TEST(CommandLineTest, LimitsAreInclusive) {
+  const CommandLine cl = Apply({{"size", "64x16384"}, {"tz", "14"}});
+  EXPECT_EQ(cl.snapshot_width, 64);
+  EXPECT_EQ(cl.snapshot_height, 16384);
+  EXPECT_EQ(*cl.utc_offset_hours, 14);
+  EXPECT_EQ(*Apply({{"tz", "-14"}}).utc_offset_hours, -14);
+}
+
 TEST(CommandLineTest, MalformedValuesAreRefusedWithAMessageAndChangeNothing) {
   const std::vector<std::pair<std::string, std::string>> bad = {
       {"snapshot", ""},          {"size", "1920"},         {"size", "10x10"},      {"size", "20000x100"},
-      {"date", "2023-02-29"},    {"date", "2024-13-01"},   {"date", "24-01-01"},   {"time", "24:00"},
-      {"time", "12:60"},         {"time", "1:00"},         {"tz", "abc"},          {"tz", "15"},
+      {"date", "2023-02-29"},    {"date", "2024-13-01"},   {"date", "24-01-01"},   {"date", "2024-00-10"}, {"date", "2024-01-00"},   {"time", "24:00"},
+      {"time", "12:60"},         {"time", "1:00"},         {"tz", "abc"},          {"tz", "14.01"},  {"size", "63x64"},
       {"tz", "1e1"},             {"readout", ""},          {"centre", "48.85"},    {"centre", "48,2,3"},
       {"centre", "nan,0"},       {"centre", "48;2"},       {"zoom", "0"},          {"zoom", "-5"},
       {"zoom", "inf"},           {"zoom", "1e3"},          {"frobnicate", ""},

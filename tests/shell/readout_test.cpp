@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -31,12 +30,17 @@ TEST(SunReadout, ParisOnTheSolsticePrintsTheEightLinesInOrder) {
   EXPECT_EQ(err, "");
   // Solar time: 12:00 UT plus 2.35° × 4 min, less the equation of time
   // read off the transit (11:52:21 vs mean noon 11:50:36): 12:07.65.
-  EXPECT_EQ(out.rfind("Position=N48°51' | E02°21'\nLever=03:46\nPassage au méridien=11:52:21\n"
-                      "Coucher=19:57\nMessage=\nHeure Solaire=12:08\nAzimut= Azimut = ", 0), 0u)
-      << out;
-  // Then the height, last; near noon in June the Sun stands high in the south.
-  EXPECT_NE(out.find("\nHauteur= He: 64"), std::string::npos) << out;
-  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 8);
+  // Azimuth from north through east and height: the NOAA solar position
+  // algorithm gives 184.116° and 64.545°.
+  EXPECT_EQ(out, "Position=N48°51' | E02°21'\nLever=03:46\nPassage au méridien=11:52:21\n"
+                 "Coucher=19:57\nMessage=\nHeure Solaire=12:08\nAzimut= Azimut = 184.12 °\n"
+                 "Hauteur= He: 64.54 °\n");
+}
+
+TEST(SunReadout, SydneyAtItsNoonSeesTheSunInTheNorth) {
+  // 02:00 UT is local noon at 151.21° E; NOAA: azimuth 359.118°, height 32.686°.
+  const std::string out = std::get<1>(Readout("-33.87,151.21", true, 2 * 3600));
+  EXPECT_NE(out.find("\nAzimut= Azimut = 359.12 °\nHauteur= He: 32.69 °\n"), std::string::npos) << out;
 }
 
 TEST(SunReadout, QraAddsTheLocatorAndSeconds) {
@@ -67,8 +71,12 @@ TEST(SunReadout, MidnightSunAndLocalTime) {
       << ny;
 }
 
-TEST(SunReadout, MalformedPlaceExits2) {
-  for (const char* bad : {"", "48.85", "48.85;2.35", "abc,2", "48.85,2.35x", "91,0", "0,181",
+TEST(SunReadout, ThePolesAndTheAntimeridianAreInsideMalformedPlacesExit2) {
+  for (const char* edge : {"90,180", "-90,-180"}) {
+    SCOPED_TRACE(edge);
+    EXPECT_EQ(std::get<0>(Readout(edge)), 0);
+  }
+  for (const char* bad : {"", "48.85", "48.85;2.35", "abc,2", "48.85,2.35x", "91,0", "0,181", "90.001,0",
                           "1e2,0", "nan,0", "inf,0", "48,85,2,35", ",", "--1,0", "1.2.3,0"}) {
     SCOPED_TRACE(bad);
     const auto [status, out, err] = Readout(bad);

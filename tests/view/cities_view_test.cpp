@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,7 @@
 #include "shell/view/config_panel.h"
 #include "shell/view/main_window.h"
 #include "support/recording_notice.h"
+#include "support/without_permission_override.h"
 #include "windows/view/city_editor.h"
 
 namespace pellamar {
@@ -72,9 +74,15 @@ class CitiesViewTest : public ::testing::Test {
     WriteAll(CityFile(), kCities);
   }
   QString CityFile() const { return folder_.filePath("Villes.txt"); }
-  MainWindowServices Services() { return {&clock_, &settings_, &notice_, folder_.path(), false}; }
+  // The per-user folder is the test's own, never the real home's.
+  MainWindowServices Services() {
+    MainWindowServices s{&clock_, &settings_, &notice_, folder_.path(), false};
+    s.user_data_folder = user_.filePath("donnees/pellamar");
+    return s;
+  }
 
   QTemporaryDir folder_;
+  QTemporaryDir user_;
   FixedClock clock_{{2007, 3, 21}, 12 * 3600, 0};
   MemorySettingsStore settings_;
   testing::RecordingNotice notice_;
@@ -164,6 +172,9 @@ TEST_F(CitiesViewTest, CountryListAndClose) {
   ASSERT_EQ(list2->count(), 1);
   EXPECT_EQ(list2->item(0)->text(), "Lima");
   EXPECT_FALSE(list2->isHidden());
+  // The hidden companion list holds this country's lines alone, row for row.
+  ASSERT_EQ(window.CityLines()->count(), 1);
+  EXPECT_EQ(window.CityLines()->item(0)->text(), "-12.046 0077.043 0 0 Lima");
 
   window.CitySearch()->Query()->setText("x");
   panel->Close()->click();
@@ -289,53 +300,87 @@ TEST_F(CityEditorTest, RefusedInputBeepsAndAddsNothing) {
 }
 
 TEST_F(CityEditorTest, FailedSaveKeepsTheOldFile) {
-  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-  for (const bool read_only_file : {true, false}) {
-    SCOPED_TRACE(read_only_file ? "read-only file" : "read-only folder");
+  enum class Fault { ReadOnlyFile, ReadOnlyFolder, MissingFolder, MissingOldFile };
+  for (const Fault fault : {Fault::ReadOnlyFile, Fault::ReadOnlyFolder, Fault::MissingFolder, Fault::MissingOldFile}) {
+    SCOPED_TRACE(static_cast<int>(fault));
+    notice_ = {};
     WriteAll(CityFile(), kCities);
-    QFile::setPermissions(CityFile(), read_only_file ? QFile::ReadOwner : QFile::ReadOwner | QFile::WriteOwner);
-    if (!read_only_file) QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner);
-    CityEditor editor(Files(), notice_, QIcon());
+    const QString target = fault == Fault::MissingFolder ? folder_.filePath("absent/Villes.txt") : CityFile();
+    CityEditor editor({CityFile(), target}, notice_, QIcon());
     Type(editor, "Paris", "48", "51", true, "2", "21", true);
     editor.Add()->click();
-    editor.Save()->click();
+    if (fault == Fault::ReadOnlyFile) QFile::setPermissions(CityFile(), QFile::ReadOwner);
+    if (fault == Fault::ReadOnlyFolder) QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner);
+    if (fault == Fault::MissingOldFile) QFile::remove(CityFile());
+    {
+      // Run as root (as in CI), the modes bind only without the override.
+      testing::WithoutPermissionOverride lowered;
+      ASSERT_TRUE(lowered.ModesBind());
+      editor.Save()->click();
+    }
     QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile::setPermissions(CityFile(), QFile::ReadOwner | QFile::WriteOwner);
-    EXPECT_EQ(ReadAll(CityFile()), kCities);
+    // No old file: nothing to keep, and nothing written.
+    EXPECT_EQ(ReadAll(CityFile()), fault == Fault::MissingOldFile ? "<absent>" : kCities);
     EXPECT_FALSE(editor.Saved());
     EXPECT_FALSE(editor.Save()->isEnabled());
-    ASSERT_FALSE(notice_.messages.empty());
-    EXPECT_EQ(notice_.messages.back(), "Erreur à l'accès au fichier ''Villes.txt'', vérifiez qu'il existe et "
-                                       "qu'il n'est pas en lecture seule.");
-    EXPECT_EQ(notice_.titles.back(), "Erreur");
+    EXPECT_EQ(notice_.messages, std::vector<std::string>{"Erreur à l'accès au fichier ''Villes.txt'', vérifiez "
+                                                         "qu'il existe et qu'il n'est pas en lecture seule."});
+    EXPECT_EQ(notice_.titles, std::vector<std::string>{"Erreur"});
   }
 }
 
-TEST_F(CityEditorTest, SaveIntoAMissingFolderOrFromAMissingFile) {
-  // Written where it cannot be: the file read stays as it was.
-  CityEditor editor({CityFile(), folder_.filePath("absent/Villes.txt")}, notice_, QIcon());
-  Type(editor, "Paris", "48", "51", true, "2", "21", true);
-  editor.Add()->click();
-  editor.Save()->click();
-  EXPECT_EQ(ReadAll(CityFile()), kCities);
-  EXPECT_FALSE(editor.Saved());
-  EXPECT_FALSE(editor.Save()->isEnabled());
-  ASSERT_EQ(notice_.titles.size(), 1u);
-  EXPECT_EQ(notice_.titles[0], "Erreur");
-  // No old file: nothing to keep, nothing written.
-  QFile::remove(CityFile());
-  editor.Add()->click();
-  editor.Save()->click();
-  EXPECT_EQ(ReadAll(CityFile()), "<absent>");
-  EXPECT_EQ(notice_.titles.size(), 2u);
-  EXPECT_FALSE(editor.Saved());
+TEST_F(CityEditorTest, AReadOnlyProgramFolderGetsAUserCopyOnTheFirstSaveOnly) {
+  const MainWindowServices services = Services();
+  const QString copy = services.user_data_folder + "/Villes.txt";
+  ASSERT_TRUE(QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner));
+  {
+    testing::WithoutPermissionOverride lowered;
+    ASSERT_TRUE(lowered.ModesBind());
+    MainWindow window(services);
+    window.StartUp(QSize(1200, 800));
+    EXPECT_EQ(window.CityFileForReading(), CityFile());
+    EXPECT_EQ(window.CityFileForWriting(), copy);
+    // Opening and leaving the editor makes neither the copy nor its folder.
+    WhenModalOpens([](CityEditor& e) { e.Back()->click(); });
+    window.OpenCityEditor();
+    EXPECT_FALSE(QFileInfo::exists(services.user_data_folder));
+    WhenModalOpens([](CityEditor& e) {
+      Type(e, "Paris", "48", "51", true, "2", "21", true);
+      e.Add()->click();
+      e.Save()->click();
+      e.Back()->click();
+    });
+    window.OpenCityEditor();
+  }
+  QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  EXPECT_TRUE(notice_.messages.empty());
+  EXPECT_EQ(ReadAll(CityFile()), kCities);  // the shipped file is untouched
+  const std::string before_header = kCities.substr(0, kCities.find(kHeader));
+  EXPECT_EQ(ReadAll(copy),
+            before_header + kHeader + "\r\n; \r\n-22.900 043.200 9 3 Rio\r\n48.850 -002.350 9 3 Paris\r\n");
+  // After a restart every reader reads the copy, and so does the editor.
+  MainWindow again(services);
+  again.StartUp(QSize(1200, 800));
+  EXPECT_EQ(again.CityFileForReading(), copy);
+  EXPECT_EQ(again.CityFileForWriting(), copy);
+  WhenModalOpens([](CityEditor& e) {
+    ASSERT_EQ(e.Names()->count(), 2);
+    EXPECT_EQ(e.Names()->item(1)->text(), "Paris");
+    e.Back()->click();
+  });
+  again.OpenCityEditor();
 }
 
 TEST_F(CityEditorTest, LeavingAsksOnlyWithUnsavedChanges) {
   const std::string question = "Retour ?: Votre modification n'a pas été enregistrée, Continuer ?";
   {
+    // A city selected ("Supprimer" enabled) but nothing changed: no question.
     CityEditor editor(Files(), notice_, QIcon());
     editor.show();
+    QListWidget* list3 = editor.Names();
+    QTest::mouseClick(list3->viewport(), Qt::LeftButton, {}, list3->visualItemRect(list3->item(0)).center());
+    ASSERT_TRUE(editor.Remove()->isEnabled());
     editor.Back()->click();
     EXPECT_TRUE(notice_.questions.empty());
     EXPECT_FALSE(editor.isVisible());

@@ -21,6 +21,7 @@
 #include "solar/view/date_panel.h"
 #include "solar/view/dial_picture.h"
 #include "solar/view/sun_dials_panel.h"
+#include "solar/view/sun_marker_widget.h"
 #include "support/recording_notice.h"
 
 namespace pellamar {
@@ -93,6 +94,19 @@ TEST_F(ReadoutWindowTest, ThePointerAboveTheMapReadsThePole) {
   // At the pole in June the Sun does not set.
   EXPECT_EQ(window.SunFrame()->Message()->text(), "Le Soleil ne se couche pas !");
   EXPECT_FALSE(window.SunFrame()->Message()->isHidden());
+}
+
+TEST_F(ReadoutWindowTest, APointerOverTheSunImageReadsThePlaceUnderIt) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  // The image reports offsets from its top-left corner: 3000 twips right,
+  // 600 down.
+  emit window.SunImage()->pointerMoved(QPointF(3000, 600));
+  const QString over_sun = window.SunFrame()->Position()->text();
+  window.ReadOut(window.Xpi() + 600, window.Ypi() + 3000);
+  EXPECT_NE(window.SunFrame()->Position()->text(), over_sun);  // x and y kept apart
+  window.ReadOut(window.Xpi() + 3000, window.Ypi() + 600);
+  EXPECT_EQ(window.SunFrame()->Position()->text(), over_sun);
 }
 
 TEST_F(ReadoutWindowTest, ABurstOfMovesIsReadOutOnceAtItsLastPoint) {

@@ -20,15 +20,9 @@
 #include <string>
 #include <vector>
 
-#ifdef __linux__
-#include <linux/capability.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-#endif
 
 #include "map/view/map_picture.h"
 #include "platform/memory_settings_store.h"
-#include "shell/view/city_file_paths.h"
 #include "shell/view/command_line_parser.h"
 #include "shell/view/config_panel.h"
 #include "shell/view/help_opener.h"
@@ -224,41 +218,44 @@ TEST_F(ShellWindowTest, ARightOrMiddleClickOpensThePopupOnThePlace) {
 }
 
 TEST_F(ShellWindowTest, ResetKeepsTheViewWhenKeptElseShowsTheWholeWorldOnZeroZero) {
-  for (ZoomOption option : {ZoomOption::ZoomIn, ZoomOption::ZoomOut, ZoomOption::Lock}) {
-    for (bool keep : {true, false}) {
-      SCOPED_TRACE(::testing::Message() << "option " << static_cast<int>(option) << " keep " << keep);
-      MainWindow window(Services());
-      window.StartUp(QSize(1200, 800));
-      window.Config()->SetZoom(option);
-      MapPicture* picture = window.Picture();
-      // Move off 0°, 0° first: north-east of the centre.
-      QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier,
-                        QPoint(picture->width() * 3 / 4, picture->height() / 4));
-      const MapState moved = window.Map();
-      ASSERT_GT(moved.LATCENTD, 1);
-      ASSERT_GT(moved.LONCENTD, 1);
-      window.Config()->KeepMap()->setChecked(keep);
-      window.Config()->ChosenCity()->show();
-      const int rebuilds = window.RebuildCount();
-      QTest::mouseClick(window.Config()->Reset(), Qt::LeftButton);
-      EXPECT_EQ(window.RebuildCount(), rebuilds + 1);
-      const MapState& map = window.Map();
-      if (keep) {
-        EXPECT_EQ(map.LATCENTD, moved.LATCENTD);
-        EXPECT_EQ(map.LONCENTD, moved.LONCENTD);
-        EXPECT_EQ(map.ZOOMc, moved.ZOOMc);
-        continue;
-      }
-      EXPECT_DOUBLE_EQ(map.ZOOMc, 12675.109106746411);  // √2 / 2.41 × 21600
-      EXPECT_EQ(map.LATCENTD, 0);
-      EXPECT_EQ(map.LONCENTD, 0);
-      EXPECT_DOUBLE_EQ(map.LatCent, 0.5);
-      EXPECT_DOUBLE_EQ(map.LonCent, 0.5);
-      const double tpp = picture->TwipsPerPixel();
-      EXPECT_NEAR(map.Xc, picture->width() * tpp / 2, 0.01);
-      EXPECT_NEAR(map.Yc, picture->height() * tpp / 2, 0.01);
-      EXPECT_TRUE(window.Config()->ChosenCity()->isHidden());
+  // Kept: once is enough; not kept: the whole world whatever the zoom option.
+  const std::pair<ZoomOption, bool> cases[] = {
+      {ZoomOption::ZoomIn, true},
+      {ZoomOption::ZoomIn, false},
+      {ZoomOption::ZoomOut, false},
+      {ZoomOption::Lock, false},
+  };
+  for (const auto& [option, keep] : cases) {
+    SCOPED_TRACE(::testing::Message() << "option " << static_cast<int>(option) << " keep " << keep);
+    MainWindow window(Services());
+    window.StartUp(QSize(1200, 800));
+    window.Config()->SetZoom(option);
+    MapPicture* picture = window.Picture();
+    // Move off 0°, 0° first: north-east of the centre.
+    QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(picture->width() * 3 / 4, picture->height() / 4));
+    const MapState moved = window.Map();
+    ASSERT_GT(moved.LATCENTD, 1);
+    ASSERT_GT(moved.LONCENTD, 1);
+    window.Config()->KeepMap()->setChecked(keep);
+    window.Config()->ChosenCity()->show();
+    const int rebuilds = window.RebuildCount();
+    QTest::mouseClick(window.Config()->Reset(), Qt::LeftButton);
+    EXPECT_EQ(window.RebuildCount(), rebuilds + 1);
+    const MapState& map = window.Map();
+    if (keep) {
+      EXPECT_EQ(map.LATCENTD, moved.LATCENTD);
+      EXPECT_EQ(map.LONCENTD, moved.LONCENTD);
+      EXPECT_EQ(map.ZOOMc, moved.ZOOMc);
+      continue;
     }
+    EXPECT_DOUBLE_EQ(map.ZOOMc, 12675.109106746411);  // √2 / 2.41 × 21600
+    EXPECT_EQ(map.LATCENTD, 0);
+    EXPECT_EQ(map.LONCENTD, 0);
+    const double tpp = picture->TwipsPerPixel();
+    EXPECT_NEAR(map.Xc, picture->width() * tpp / 2, 0.01);
+    EXPECT_NEAR(map.Yc, picture->height() * tpp / 2, 0.01);
+    EXPECT_TRUE(window.Config()->ChosenCity()->isHidden());
   }
 }
 
@@ -282,7 +279,6 @@ TEST_F(ShellWindowTest, TheChosenStartViewReplacesTheKeptOneWithinTheClickLimits
     EXPECT_FLOAT_EQ(window.Map().LATCENTD, c.lat);
     EXPECT_FLOAT_EQ(window.Map().LONCENTD, c.lon);
     EXPECT_DOUBLE_EQ(window.Map().ZOOMc, c.minutes);
-    EXPECT_DOUBLE_EQ(window.Map().LonCent, (c.lon + 180.0) / 360);
   }
 }
 
@@ -521,64 +517,6 @@ TEST(CommandLineParserTest, QtFormsFillTheCoreOptions) {
   }
 }
 
-#ifdef __linux__
-// Run as root, a test cannot make a folder read-only by its mode alone: this
-// takes the override of file permissions out of the thread's effective
-// capabilities for its lifetime (the permitted set keeps it, to restore).
-class WithoutPermissionOverride {
- public:
-  WithoutPermissionOverride() {
-    if (::geteuid() != 0) return;
-    if (::syscall(SYS_capget, &header_, saved_) != 0) return;
-    __user_cap_data_struct lowered[2];
-    std::memcpy(lowered, saved_, sizeof lowered);
-    lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-    active_ = ::syscall(SYS_capset, &header_, lowered) == 0;
-  }
-  ~WithoutPermissionOverride() {
-    if (active_) ::syscall(SYS_capset, &header_, saved_);
-  }
-
- private:
-  __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
-  __user_cap_data_struct saved_[2] = {};
-  bool active_ = false;
-};
-
-TEST(CityFilePathsTest, AReadOnlyProgramFolderSendsTheSaveToTheUserCopy) {
-  QTemporaryDir root;
-  const QString program = root.filePath("programme");
-  const QString user = root.filePath("utilisateur/pellamar");
-  ASSERT_TRUE(QDir().mkpath(program));
-  {
-    QFile shipped(program + "/Villes.txt");
-    ASSERT_TRUE(shipped.open(QIODevice::WriteOnly));
-    shipped.write("Paris;France\r\n");
-  }
-  // Writable: today's behaviour, the program's own file both ways.
-  EXPECT_TRUE(FolderIsWritable(program));
-  EXPECT_EQ(CityFileForReadingIn(program, user), program + "/Villes.txt");
-  EXPECT_EQ(CityFileForWritingIn(program, user), program + "/Villes.txt");
-  EXPECT_FALSE(QFileInfo::exists(user));
-
-  ASSERT_TRUE(QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-  {
-    WithoutPermissionOverride lowered;
-    ASSERT_FALSE(FolderIsWritable(program));
-    EXPECT_EQ(CityFileForReadingIn(program, user), program + "/Villes.txt");
-    // The first save makes the copy from the shipped file.
-    EXPECT_EQ(CityFileForWritingIn(program, user), user + "/Villes.txt");
-  }
-  QFile copy(user + "/Villes.txt");
-  ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
-  EXPECT_EQ(copy.readAll(), "Paris;France\r\n");
-  EXPECT_TRUE(copy.permissions() & QFileDevice::WriteOwner);
-  // From now on every reader reads the copy.
-  EXPECT_EQ(CityFileForReadingIn(program, user), user + "/Villes.txt");
-  QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  EXPECT_EQ(CityFileForWritingIn(program, user), user + "/Villes.txt");
-}
-#endif
 
 }  // namespace
 }  // namespace pellamar

@@ -58,6 +58,8 @@ TEST(UserCitiesTest, RefusesBadInput) {
       {Input("A;B", "48", "0", true, "2", "0", true), bad_char},
       {Input("A\nB", "48", "0", true, "2", "0", true), bad_char},
       {Input("A\tB", "48", "0", true, "2", "0", true), bad_char},
+      {Input("A\x1F" "B", "48", "0", true, "2", "0", true), bad_char},  // the last control byte
+      {Input("A\x7F" "B", "48", "0", true, "2", "0", true), bad_char},
       {Input("Łódź", "48", "0", true, "2", "0", true), no_cp},
   };
   for (const Case& c : cases) {
@@ -85,6 +87,11 @@ TEST(UserCitiesTest, ReadsFieldsBackRounded) {
   EXPECT_FALSE(south_west->north);
   EXPECT_FALSE(south_west->east);
   EXPECT_EQ(south_west->lon_minutes, 2);
+  // Exactly 0 reads back as south and west, as the editor wrote it.
+  const auto zero = FieldsOfUserLine("-00.000 000.000 9 3 O");
+  ASSERT_TRUE(zero.has_value());
+  EXPECT_FALSE(zero->north);
+  EXPECT_FALSE(zero->east);
 
   // Every whole minute written by the editor comes back the same, on both
   // coordinates; 59.99' came back as the next degree.

@@ -14,9 +14,13 @@ std::optional<std::string> ReadCityFileAt(const QString& path) {
 
 bool WriteCityFileAt(const QString& path, std::string_view bytes) {
   // A read-only file stays as it is, although its folder would let a new
-  // file be renamed over it.
+  // file be renamed over it. Tried, not guessed from the mode bits: opening
+  // for appending changes nothing and honours access lists and mounts.
   const QFileInfo info(path);
-  if (info.exists() && (!info.isFile() || !info.isWritable())) return false;
+  if (info.exists()) {
+    QFile existing(path);
+    if (!info.isFile() || !existing.open(QIODevice::Append)) return false;
+  }
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
   const auto size = static_cast<qint64>(bytes.size());

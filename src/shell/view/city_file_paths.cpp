@@ -1,7 +1,6 @@
 #include "shell/view/city_file_paths.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -36,17 +35,8 @@ QString CityFileForReadingIn(const QString& program_folder, const QString& user_
 }
 
 QString CityFileForWritingIn(const QString& program_folder, const QString& user_folder) {
-  const CityFileTarget target = CityFileToWrite(Folders(program_folder, user_folder), UserCopyExists(user_folder),
-                                                FolderIsWritable(program_folder));
-  const QString path = FromPath(target.path);
-  if (target.copy_shipped_first && QDir().mkpath(user_folder)) {
-    const QString shipped = QDir(program_folder).filePath(QString::fromLatin1(kCityFileName));
-    if (QFile::copy(shipped, path)) {
-      // The shipped file may be read-only; the copy is the user's to rewrite.
-      QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
-    }
-  }
-  return path;
+  return FromPath(CityFileToWrite(Folders(program_folder, user_folder), UserCopyExists(user_folder),
+                                  FolderIsWritable(program_folder)));
 }
 
 }  // namespace pellamar

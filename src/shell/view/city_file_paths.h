@@ -16,11 +16,9 @@ namespace pellamar {
 // exists, else `program_folder`/Villes.txt.
 [[nodiscard]] QString CityFileForReadingIn(const QString& program_folder, const QString& user_folder);
 
-// The city file a save writes. When that is the per-user copy and it does
-// not exist yet, the user folder is created and the shipped file copied
-// there first, so the save starts from the shipped cities. A copy that
-// cannot be made leaves the path as it is: the save then reports its own
-// failure.
+// The city file a save writes; nothing is created here. When that is the
+// per-user copy and it does not exist yet, the save creates its folder and
+// writes the file read (the shipped one) with the user's cities.
 [[nodiscard]] QString CityFileForWritingIn(const QString& program_folder, const QString& user_folder);
 
 }  // namespace pellamar

@@ -178,7 +178,8 @@ void MainWindow::RunCityEditor(const std::optional<GeoPoint>& place) {
   {
     // No refresh runs behind the modal window.
     TimerHold hold(*this);
-    CityEditor editor({CityFileForReading(), CityFileForWriting()}, *services_.notice, windowIcon(), this);
+    // The per-user copy and its folder are made by the first save, not here.
+    CityEditor editor({CityFileForReading(), CityFileForWriting(), true}, *services_.notice, windowIcon(), this);
     if (place) editor.FillPlace(FieldsOfClickedPlace(*place));
     editor.exec();
     saved = editor.Saved();

@@ -1,5 +1,7 @@
 #include "windows/view/city_editor.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -195,7 +197,8 @@ void CityEditor::OnSave() {
   std::vector<std::string> lines;
   lines.reserve(cities_.size());
   for (const UserCityEntry& city : cities_) lines.push_back(city.line);
-  if (!old_bytes || !WriteCityFileAt(files_.for_writing, SavedCityFile(*old_bytes, lines))) {
+  const bool folder_ready = !files_.make_folder || QDir().mkpath(QFileInfo(files_.for_writing).absolutePath());
+  if (!old_bytes || !folder_ready || !WriteCityFileAt(files_.for_writing, SavedCityFile(*old_bytes, lines))) {
     notice_.TitledMessage(kSaveError, kSaveErrorTitle);
     return;
   }

@@ -15,10 +15,13 @@
 
 namespace pellamar {
 
-// Where the editor reads the city file and where it saves it.
+// Where the editor reads the city file and where it saves it; with
+// `make_folder`, the save first creates the folder of `for_writing` (the
+// per-user copy's, on its first save).
 struct CityEditorFiles {
   QString for_reading;
   QString for_writing;
+  bool make_folder = false;
 };
 
 // The modal window "Villes": lists, adds, deletes and saves the user's own
