@@ -78,6 +78,18 @@ TEST(SunPosition, AzimuthByHourAngleAtThePolesAndNeverNaN) {
       }
 }
 
+TEST(SunPosition, HeightIsExactlyNinetyAtTheZenithAndNadir) {
+  // Sine of the height exactly 1 (Sun on the equator over the meridian of an
+  // equatorial place) and exactly -1 (declination -90 under the North Pole at
+  // hour angle 180): the truncated degree factor must not make 90.0000027.
+  EXPECT_EQ(SunPositionAt(Sun(0, 30), 0, 30).h, 90.0);
+  EXPECT_EQ(SunPositionAt(Sun(-90, 180), 90, 0).h, -90.0);
+  // sin²φ + cos²φ one rounding step below 1: just under 90, never NaN.
+  const double h = SunPositionAt(Sun(23.438, 0), 23.438, 0).h;
+  EXPECT_TRUE(h > 89.9999 && h <= 90) << h;
+  EXPECT_EQ(SunHeight(Sun(0, 30), 0, 30), 90.0f);
+}
+
 TEST(SunTerminator, ScannerMatchesTheLatitudeWalkOnEveryMeridian) {
   // The plain walk, one SunHeight per latitude, that the scanner's shortcut
   // must reproduce exactly.
