@@ -15,6 +15,7 @@
 #include "shell/view/config_panel.h"
 #include "shell/view/main_window.h"
 #include "solar/view/date_panel.h"
+#include "solar/view/dial_picture.h"
 #include "solar/view/sun_dials_panel.h"
 #include "solar/view/sun_marker_widget.h"
 #include "support/recording_notice.h"
@@ -121,9 +122,17 @@ TEST_F(PointerViewTest, APointerOnTheSunImageReadsFromItsTopLeftCorner) {
   EXPECT_NEAR(w->FPo(), corner_lat - 20 * twips / w->Map().Pas_Inter / 60, 1e-6);
   EXPECT_NEAR(w->LPo(), corner_lon_west - 10 * twips / w->Map().PasLong / 60, 1e-6);
   EXPECT_NE(w->SunDials()->Label35().text(), azimuth_at_corner);
+  // A click centres there, once: the map beneath does not see it.
+  const int rebuilds = w->RebuildCount();
   QTest::mouseClick(sun, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  EXPECT_EQ(w->RebuildCount(), rebuilds + 1);
   EXPECT_NEAR(w->Map().LATCENTD, corner_lat, 1e-4);
   EXPECT_NEAR(w->Map().LONCENTD, -corner_lon_west, 1e-4);
+  // The dials panel closes on a click and unchecks its menu entry.
+  EXPECT_TRUE(w->SunDialsChecked());
+  QTest::mouseClick(&w->SunDials()->PicAZ(), Qt::LeftButton);
+  EXPECT_FALSE(w->SunDialsChecked());
+  EXPECT_TRUE(w->SunDials()->isHidden());
 }
 
 TEST_F(PointerViewTest, EveryMouseButtonOnTheMapHidesTheChosenCity) {
