@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -123,9 +124,15 @@ TEST_F(RebuildTest, AnOverlongFileIsRefusedWithTheSameMessage) {
 TEST_F(RebuildTest, TheCacheSeesChangedAndDeletedFiles) {
   OutlineLibrary library(dir_);
   EXPECT_EQ(library.Load("totale.Asc").outline.size(), 2u);
-  // A different size is a different file.
+  // A different size is a different file, even with the same time.
+  const auto mtime = std::filesystem::last_write_time(dir_ / "totale.Asc");
   Write("totale.Asc", "0.5 0.3\r\n0.51 0.31\r\n0.52 0.32\r\n");
+  std::filesystem::last_write_time(dir_ / "totale.Asc", mtime);
   EXPECT_EQ(library.Load("totale.Asc").outline.size(), 3u);
+  // The same size at another time, too.
+  Write("totale.Asc", "0.5 0.3\r\n0.51 0.31\r\n0.53 0.33\r\n");
+  std::filesystem::last_write_time(dir_ / "totale.Asc", mtime + std::chrono::seconds(5));
+  EXPECT_EQ(library.Load("totale.Asc").outline.x[2], 0.53);
   std::filesystem::remove(dir_ / "totale.Asc");
   EXPECT_EQ(library.Load("totale.Asc").status, OutlineStatus::CannotOpen);
   Write("totale.Asc", "0.5 0.3\r\n");

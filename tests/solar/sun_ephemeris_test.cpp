@@ -59,6 +59,7 @@ TEST(SunPosition, AzimuthByHourAngleAtThePolesAndNeverNaN) {
       {"noon, due south", 0.194, 0, 48.85, 0, 180 - 1e-5, 180 + 1e-5},
       {"morning, east", 10, 300, 45, 0, 0, 179.9},
       {"afternoon, west", 10, 60, 45, 0, 180.1, 360},
+      {"morning, the hour angle brought up through 0", 10, 10, 45, 30, 0, 179.9},
       {"north pole", 23.438, 100, 90, 0, 180, 180},
       {"south pole", -23.436, 250, -90, 0, 0, 0},
       {"Sun at the zenith, on the equator", 0, 30, 0, 30, 0, 0},
@@ -69,6 +70,9 @@ TEST(SunPosition, AzimuthByHourAngleAtThePolesAndNeverNaN) {
     EXPECT_TRUE(p.Az >= c.az_min && p.Az <= c.az_max) << p.Az;
     EXPECT_FALSE(std::isnan(p.h));
   }
+  // GHA 10° seen from 30° W: 340°, not -20°; 350° seen from 30° E: 20°.
+  EXPECT_NEAR(SunPositionAt(Sun(10, 10), 45, 30).HL, 340, 1e-9);
+  EXPECT_NEAR(SunPositionAt(Sun(10, 350), 45, -30).HL, 20, 1e-9);
   for (double dec : {-23.44, -0.5, 0.0, 0.194, 23.44})
     for (double lat = -90; lat <= 90; lat += 0.25)
       for (double lon = -180; lon <= 180; lon += 7.5) {
