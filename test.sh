@@ -12,10 +12,7 @@ if [ -n "${CI:-}" ]; then
   echo "Deuxième passage sous AddressSanitizer et UndefinedBehaviorSanitizer (build-asan/)"
   PELLAMAR_BUILD=build-asan pellamar_build -DPELLAMAR_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DPELLAMAR_BENCH=OFF
-  # Leaks in the platform's own libraries (fontconfig, the Qt plugins) are
-  # not the program's: tests/sanitizer/lsan.supp names them.
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
-  LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0" \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$(nproc)" --timeout 600
 fi
