@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "map/view/map_picture.h"
+#include "platform/leading_number.h"
 #include "platform/memory_settings_store.h"
 #include "support/recording_notice.h"
 #include "shell/view/config_panel.h"
@@ -149,6 +150,10 @@ TEST_F(MainWindowTest, KeptSettingsAreReadAndQuittingWritesThem) {
   EXPECT_EQ(settings_.Read("Config", "Zoom", ""), "449.5");
   EXPECT_EQ(settings_.Read("Config", "MEM", ""), "1");
   EXPECT_EQ(settings_.Read("Config", "Raf", ""), "0");
+  // The centre, × 100, where the click at the middle left it (a pixel is
+  // under a fifth of a degree at zoom 899).
+  EXPECT_NEAR(LeadingNumber(settings_.Read("Config", "LATCENTD", "")), 4567.8, 20);
+  EXPECT_NEAR(LeadingNumber(settings_.Read("Config", "LONCENTD", "")), -1250, 20);
 }
 
 TEST_F(MainWindowTest, ResizingTheWindowLaysOutAndRedrawsTheMap) {
