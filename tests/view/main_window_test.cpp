@@ -156,6 +156,21 @@ TEST_F(MainWindowTest, KeptSettingsAreReadAndQuittingWritesThem) {
   EXPECT_NEAR(LeadingNumber(settings_.Read("Config", "LONCENTD", "")), -1250, 20);
 }
 
+TEST_F(MainWindowTest, TheTimerStopsWhileAnythingHoldsItAndOnlyWithAutomaticRefresh) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  ASSERT_TRUE(window.Timer()->isActive());
+  {
+    MainWindow::TimerHold outer(window);
+    EXPECT_FALSE(window.Timer()->isActive());
+    { MainWindow::TimerHold inner(window); }
+    EXPECT_FALSE(window.Timer()->isActive());  // holds nest
+  }
+  EXPECT_TRUE(window.Timer()->isActive());
+  window.Config()->AutoRefresh()->click();  // unchecked by the user
+  EXPECT_FALSE(window.Timer()->isActive());
+}
+
 TEST_F(MainWindowTest, ResizingTheWindowLaysOutAndRedrawsTheMap) {
   MainWindow window(Services());
   window.StartUp(QSize(1200, 800));
