@@ -98,6 +98,27 @@ TEST(OutlineDrawingTest, ASegmentWithOneEndBeyondTheMarginIsDroppedWhole) {
   EXPECT_NEAR(canvas.lines[0].x1, Project(m, 48.8, 2.3).x, 1.0);
 }
 
+TEST(OutlineDrawingTest, TheMarginAroundThePictureIs100TimesK) {
+  // Whole world on 0°, 0°: K = 10800 / ZOOMc = 0.852, a margin of 85 twips.
+  // These places lie 50 twips (kept) and 120 twips (dropped) beyond an
+  // edge of the 28600 × 13565 picture (64.2125 twips a degree of latitude,
+  // 64.2100 of longitude).
+  const struct { const char* what; double lat, lon; bool drawn; } cases[] = {
+      {"below, 50", -106.4046, 0, true},   {"below, 120", -107.4947, 0, false},
+      {"above, 50", 106.4046, 0, true},    {"above, 120", 107.4947, 0, false},
+      {"left, 50", 0, -223.4854, true},    {"left, 120", 0, -224.5756, false},
+  };  // (beyond the right edge x would exceed 1: a break)
+  const MapState m = WorldMap();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    // The place as the first and as the second end of a segment.
+    testing::RecordingCanvas canvas(kW, kH);
+    DrawOutline(Points({{X(c.lon), Y(c.lat)}, {X(1), Y(1)}, {2, 0}, {X(1), Y(1)}, {X(c.lon), Y(c.lat)}}),
+                m, canvas, 0, {});
+    EXPECT_EQ(canvas.lines.size(), c.drawn ? 2u : 0u);
+  }
+}
+
 TEST(OutlineDrawingTest, NoWrapAtTheAntimeridian) {
   // Centre 170° E at the whole-world zoom: the world is 23,115 twips wide, so
   // 175° W–170° W lie some 22,000 twips left of the centre, beyond the left

@@ -26,7 +26,13 @@ TEST(SunEphemeris, WorkedValues) {
   EXPECT_EQ(march.J, 2454180.5);
   EXPECT_EQ(Fixed3(march.Delta), "0.194");
   EXPECT_EQ(Fixed3(march.GHA), "358.178");
-  EXPECT_EQ(Fixed3(ComputeSunEphemeris(At(21, 6, 2007, 12)).Delta), "23.438");
+  const SunEphemeris june = ComputeSunEphemeris(At(21, 6, 2007, 12));
+  EXPECT_EQ(Fixed3(june.Delta), "23.438");
+  EXPECT_EQ(Fixed3(june.GHA), "359.578");  // -0.422 brought into [0, 360)
+  // In September the longitude's cosine is negative: 180° is added.
+  const SunEphemeris september = ComputeSunEphemeris(At(21, 9, 2007, 12));
+  EXPECT_EQ(Fixed3(september.Alpha), "178.283");
+  EXPECT_EQ(Fixed3(september.GHA), "1.702");
   EXPECT_EQ(Fixed3(ComputeSunEphemeris(At(21, 12, 2007, 12)).Delta), "-23.436");
   // 1 January 2007 at 00:00 UT: a right ascension below 0 is kept.
   EXPECT_EQ(Fixed3(ComputeSunEphemeris(At(1, 1, 2007, 0)).Alpha), "-78.936");
