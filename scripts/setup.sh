@@ -11,6 +11,34 @@ PELLAMAR_PACKAGES=(
   xvfb xauth xdotool dbus at-spi2-core python3-pyatspi python3-pil libx11-6
 )
 
+# How long to wait for another installer to let go of the package manager.
+PELLAMAR_LOCK_WAIT=${PELLAMAR_LOCK_WAIT:-600}
+
+# True while a process holds one of the package manager's locks (read from
+# /proc/locks, which needs neither root nor extra tools).
+pellamar_package_lock_held() {
+  local f inode
+  for f in /var/lib/dpkg/lock-frontend /var/lib/dpkg/lock /var/lib/apt/lists/lock; do
+    [ -e "$f" ] || continue
+    inode=$(stat -c %i "$f") || continue
+    grep -Eq "[0-9a-f]+:[0-9a-f]+:${inode} " /proc/locks 2>/dev/null && return 0
+  done
+  return 1
+}
+
+# Waits, with a message, while another installer (often the automatic updates
+# started at log-in) holds the package manager; apt-get waits too, as a
+# second guard, through DPkg::Lock::Timeout.
+pellamar_wait_for_package_manager() {
+  pellamar_package_lock_held || return 0
+  echo "Un autre programme d'installation utilise le gestionnaire de paquets : attente de sa fin (${PELLAMAR_LOCK_WAIT} s au plus)…"
+  local waited=0
+  while pellamar_package_lock_held && [ "$waited" -lt "$PELLAMAR_LOCK_WAIT" ]; do
+    sleep 2
+    waited=$((waited + 2))
+  done
+}
+
 pellamar_install_packages() {
   local missing=()
   local p
@@ -20,11 +48,20 @@ pellamar_install_packages() {
     fi
   done
   [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installation des paquets manquants : ${missing[*]}"
   local sudo=()
-  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+      echo "Il manque les paquets Debian ${missing[*]} : installez-les en administrateur avec « su -c 'apt-get install -y --no-install-recommends ${missing[*]}' », puis relancez cette commande." >&2
+      return 1
+    fi
+    sudo=(sudo)
+  fi
+  echo "Installation des paquets manquants : ${missing[*]}"
+  local apt=(env DEBIAN_FRONTEND=noninteractive apt-get -o "DPkg::Lock::Timeout=${PELLAMAR_LOCK_WAIT}")
+  pellamar_wait_for_package_manager
+  "${sudo[@]}" "${apt[@]}" update -qq
+  pellamar_wait_for_package_manager
+  "${sudo[@]}" "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # pellamar_build [cmake options...] builds into $PELLAMAR_BUILD (default build/).

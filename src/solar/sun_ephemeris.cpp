@@ -15,9 +15,12 @@ inline double HeightSine(double sin_delta, double cos_delta, double sin_lat, dou
   return sin_delta * sin_lat + cos_lat * cos_delta * cos_hl;
 }
 
-// The arcsine in degrees; +-90 at exactly +-1, and a value a rounding step
-// beyond +-1 is taken as +-1 rather than giving NaN.
-inline double ArcsineDegrees(double x) { return std::asin(std::clamp(x, -1.0, 1.0)) / kSunDegree; }
+// The arcsine in degrees, within [-90, 90]: a value a rounding step beyond
+// +-1 is taken as +-1 rather than giving NaN, and the result is held to +-90
+// because the truncated kSunDegree would turn asin(1) into 90.0000027.
+inline double ArcsineDegrees(double x) {
+  return std::clamp(std::asin(std::clamp(x, -1.0, 1.0)) / kSunDegree, -90.0, 90.0);
+}
 
 // Local hour angle, degrees: GHA - Lw brought into [0, 360] (360 stays 360).
 inline double LocalHourAngle(double gha, double lon_west_deg) {
@@ -101,10 +104,11 @@ SunPosition SunPositionAt(const SunEphemeris& eph, double FPo, double LPo) {
   p.h = ArcsineDegrees(x);
 
   // The truncated degree factor leaves cos 90° at about 5e-8, so a pole is
-  // recognised by its latitude as well as by the vanishing denominator.
+  // recognised by its latitude and the zenith or nadir by the height, as well
+  // as by the vanishing denominator.
   const double h = p.h * kSunDegree;
   const double denominator = std::cos(h) * std::cos(phi);
-  if (std::fabs(FPo) >= 90 || std::fabs(denominator) < kAzimuthDegenerate) {
+  if (std::fabs(FPo) >= 90 || std::fabs(p.h) >= 90 || std::fabs(denominator) < kAzimuthDegenerate) {
     p.Az = FPo > 0 ? 180 : 0;
     return p;
   }

@@ -22,30 +22,37 @@ MapState MapAt(float lat, float lon, double zoom) {
   return m;
 }
 
-TEST(MapStateTest, ProjectionRoundTripsAndPutsTheCentreInTheMiddle) {
-  const struct { float lat, lon; double zoom; } cases[] = {
-      {0, 0, 13885}, {48.85f, 2.35f, 899}, {-33.9f, 151.2f, 3000}, {89.5f, -179.5f, 1}, {-90, 180, 12675.1}};
+// Twips per minute of latitude and of longitude, worked by hand from the
+// picture height 13565 twips: Pas_Inter = H / ZOOMc, PasLong = Pas_Inter ×
+// cos(LatCent × 0.017453292), both rounded to float. The last row is the
+// antimeridian: nothing wraps, 170° W stays 340° west of a centre on 170° E.
+TEST(MapStateTest, ScalesAndForwardPlacement) {
+  const struct {
+    const char* what;
+    float lat, lon;
+    double zoom, pas_inter, pas_long;
+    double place_lat, place_lon, x, y;
+  } cases[] = {
+      {"whole world, Paris", 0, 0, kWholeWorldZoom, 1.0702077150, 1.0701669455, 48.85, 2.35,
+       14450.8935, 3645.7212},
+      {"whole world, Sydney", 0, 0, kWholeWorldZoom, 1.0702077150, 1.0701669455, -33.9, 151.2,
+       24008.5545, 8959.3025},
+      {"zoom 899 on Paris, the Eiffel Tower", 48.85f, 2.35f, 899, 15.0889873505, 15.0888671875,
+       48.8584, 2.2945, 14249.7542, 6774.8938},
+      {"zoomed out on 170 E, 170 W", 0, 170, 2 * kWholeWorldZoom, 0.5351038575, 0.5350834727, 10,
+       -170, 3384.2972, 6461.4377},
+  };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.lat << "," << c.lon << " zoom " << c.zoom);
+    SCOPED_TRACE(c.what);
     const MapState m = MapAt(c.lat, c.lon, c.zoom);
-    const PicturePoint centre = Project(m, m.LATCENTD, m.LONCENTD);
-    EXPECT_NEAR(centre.x, m.Xc, 1e-3);
-    EXPECT_NEAR(centre.y, m.Yc, 1e-3);
-    for (const auto& [dlat, dlon] : {std::pair{0.1, -0.2}, {1.0, 3.0}, {-2.5, 0.7}}) {
-      const PicturePoint p = Project(m, c.lat + dlat, c.lon + dlon);
-      const GeoPoint back = Unproject(m, p.x, p.y);
-      EXPECT_NEAR(back.lat_deg, c.lat + dlat, 1e-6);
-      EXPECT_NEAR(back.lon_east_deg, c.lon + dlon, 1e-6);
-    }
+    EXPECT_NEAR(m.Pas_Inter, c.pas_inter, 1e-9);
+    EXPECT_NEAR(m.PasLong, c.pas_long, 1e-9);
+    EXPECT_EQ(m.Xc, 14300);
+    EXPECT_EQ(m.Yc, 6782.5);
+    const PicturePoint p = Project(m, c.place_lat, c.place_lon);
+    EXPECT_NEAR(p.x, c.x, 0.01);
+    EXPECT_NEAR(p.y, c.y, 0.01);
   }
-}
-
-TEST(MapStateTest, NoWrapAtTheAntimeridian) {
-  // Centre 170° E, whole world: 170° W lies 340° to the west, off the left.
-  const MapState m = MapAt(0, 170, kWholeWorldZoom);
-  const PicturePoint p = Project(m, 0, -170);
-  EXPECT_LT(p.x, 0);
-  EXPECT_NEAR(m.Xc - p.x, 340 * 60 * m.PasLong, 1);
 }
 
 TEST(MapStateTest, ZoomAfterClick) {
@@ -66,13 +73,16 @@ TEST(MapStateTest, ZoomAfterClick) {
 }
 
 TEST(MapStateTest, LeftClickRecentresOnThePlaceUnderThePointer) {
+  // 600 twips right of and 300 above the centre of a zoom-6000 map on
+  // 10 N, 20 E (2.2608333 twips per minute of latitude, 2.2607653 of
+  // longitude): 300 / 2.2608333 / 60 = 2.2115740° north, 600 / 2.2607653 / 60
+  // = 4.4232809° east.
   MapState m = MapAt(10, 20, 6000);
-  const PicturePoint target = Project(m, 12.5, 17.25);
-  ASSERT_TRUE(ApplyLeftClick(m, target.x, target.y, ZoomOption::Lock));
-  EXPECT_NEAR(m.LATCENTD, 12.5, 1e-4);
-  EXPECT_NEAR(m.LONCENTD, 17.25, 1e-4);
-  EXPECT_NEAR(m.LatCent, 1 - (12.5 + 90) / 180, 1e-6);
-  EXPECT_NEAR(m.LonCent, (17.25 + 180) / 360, 1e-6);
+  ASSERT_TRUE(ApplyLeftClick(m, 14300 + 600, 6782.5 - 300, ZoomOption::Lock));
+  EXPECT_NEAR(m.LATCENTD, 12.2115740, 1e-5);
+  EXPECT_NEAR(m.LONCENTD, 24.4232809, 1e-5);
+  EXPECT_NEAR(m.LatCent, 1 - (12.2115740 + 90) / 180, 1e-7);
+  EXPECT_NEAR(m.LonCent, (24.4232809 + 180) / 360, 1e-7);
   EXPECT_EQ(m.ZOOMc, 6000);
   EXPECT_FLOAT_EQ(m.RFlat, 10);  // the centre before the click
   EXPECT_FLOAT_EQ(m.RFlon, 20);
@@ -115,12 +125,41 @@ TEST(MapStateTest, NothingHappensBeforeTheFirstDrawing) {
 }
 
 TEST(MapStateTest, PopupPlaceIsRelativeToTheKeptCentreAndNotClamped) {
-  MapState m = MapAt(80, 0, 12675.1);
-  const auto place = PlaceForPopup(m, m.Xc, m.Yc - 30 * 60 * m.Pas_Inter);
+  MapState m = MapAt(80, 10, kWholeWorldZoom);
+  m.RFlat = 70;  // the centre as the last pointer move or click kept it
+  m.RFlon = 5;
+  // 1926.374 twips up is 30° at 1.0702077 twips per minute; 642.100 twips
+  // right is 9.999621° at 1.0702072 (the longitude scale of a map on 80° N).
+  const auto place = PlaceForPopup(m, 14300 + 642.100, 6782.5 - 1926.374);
   ASSERT_TRUE(place.has_value());
-  EXPECT_NEAR(place->lat_deg, 110, 1e-3);
-  EXPECT_NEAR(place->lon_east_deg, 0, 1e-6);
+  EXPECT_NEAR(place->lat_deg, 100, 1e-5);
+  EXPECT_NEAR(place->lon_east_deg, 14.999621, 1e-5);
   EXPECT_FLOAT_EQ(m.LATCENTD, 80);  // the view is unchanged
+}
+
+TEST(MapStateTest, PointerPlaceKeepsTheCentreAndIsClamped) {
+  const struct { float lat, lon; double dx, dy, lat_out, lon_out; } cases[] = {
+      // Twips from the centre of a whole-world map: 1926.374 is 30° north
+      // (1.0702077 twips per minute), 642.100 is 9.999847° east on a map
+      // centred on 20° N (1.0701830 twips per minute of longitude).
+      {20, 30, 642.100, -1926.374, 50, 39.999847},
+      {80, 175, 642.100, -1926.374, 90, 180},    // beyond the pole and 180° E
+      {-80, -175, -642.100, 1926.374, -90, -180},
+      {0, 0, 0, 0, 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.lat << "," << c.lon);
+    MapState m = MapAt(c.lat, c.lon, kWholeWorldZoom);
+    m.RFlat = m.RFlon = -33;  // stale: the pointer rule takes the centre anew
+    const auto place = PlaceUnderPointer(m, 14300 + c.dx, 6782.5 + c.dy);
+    ASSERT_TRUE(place.has_value());
+    EXPECT_NEAR(place->lat_deg, c.lat_out, 1e-5);
+    EXPECT_NEAR(place->lon_east_deg, c.lon_out, 1e-5);
+    EXPECT_EQ(m.RFlat, c.lat);
+    EXPECT_EQ(m.RFlon, c.lon);
+  }
+  MapState none;
+  EXPECT_FALSE(PlaceUnderPointer(none, 100, 100).has_value());
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <unistd.h>
 
@@ -23,6 +25,13 @@ TEST(OutlineFileTest, ReadsLinesEndingInCrLfOrLf) {
     EXPECT_DOUBLE_EQ(load.outline.x[3], 0.1);
     EXPECT_FLOAT_EQ(load.outline.y[3], 0.7f);
   }
+  // An empty line in the middle is a (0, 0) point, which ends the data for
+  // the drawing; the lines after it are still read.
+  const OutlineLoad gap = ParseOutline("0.5 0.25\r\n\r\n0.75 0.5\r\n");
+  ASSERT_EQ(gap.outline.size(), 3u);
+  EXPECT_EQ(gap.outline.x[1], 0);
+  EXPECT_EQ(gap.outline.y[1], 0);
+  EXPECT_DOUBLE_EQ(gap.outline.x[2], 0.75);
 }
 
 TEST(OutlineFileTest, LinesFollowTheTextToNumberRule) {
@@ -62,6 +71,44 @@ TEST(OutlineFileTest, CapacityIs200001Lines) {
   const OutlineLoad too_long = ParseOutline(text);
   EXPECT_EQ(too_long.status, OutlineStatus::TooLong);
   EXPECT_EQ(too_long.outline.size(), 0u);
+}
+
+// Hostile files, written to a temporary folder: each is read as points or
+// refused as too long, in bounded time, never a crash.
+TEST(OutlineFileTest, RandomBytesHugeFilesAndHugeLines) {
+  const auto dir = std::filesystem::temp_directory_path() /
+                   ("pellamar_outline_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+  std::filesystem::create_directories(dir);
+  const auto write = [&dir](const char* name, const std::string& bytes) {
+    std::ofstream(dir / name, std::ios::binary) << bytes;
+    return dir / name;
+  };
+
+  std::mt19937 random(11);
+  std::string noise(1 << 20, '\0');
+  for (char& c : noise) c = static_cast<char>(random());
+  std::size_t noise_lines = std::count(noise.begin(), noise.end(), '\n') + (noise.back() != '\n');
+  const OutlineLoad from_noise = ReadOutlineFile(write("noise.Asc", noise));
+  EXPECT_EQ(from_noise.status, OutlineStatus::Ok);
+  EXPECT_EQ(from_noise.outline.size(), noise_lines);
+
+  std::string many;
+  for (int i = 0; i < 300000; ++i) many += "0.5 0.3\r\n";
+  const OutlineLoad from_many = ReadOutlineFile(write("many.Asc", many));
+  EXPECT_EQ(from_many.status, OutlineStatus::TooLong);
+  EXPECT_EQ(from_many.outline.size(), 0u);
+
+  // One 10 MB line: its digits overflow every number, so it reads as 0.
+  const std::string digits(10'000'000, '7');
+  const OutlineLoad from_long_line = ReadOutlineFile(write("line.Asc", "0.5 " + digits));
+  ASSERT_EQ(from_long_line.status, OutlineStatus::Ok);
+  ASSERT_EQ(from_long_line.outline.size(), 1u);
+  EXPECT_EQ(from_long_line.outline.x[0], 0.5);
+  EXPECT_EQ(from_long_line.outline.y[0], 0.0f);
+  const OutlineLoad from_no_space = ReadOutlineFile(write("nospace.Asc", digits + "\n"));
+  ASSERT_EQ(from_no_space.outline.size(), 1u);
+  EXPECT_EQ(from_no_space.outline.y[0], 0.0f);
+  std::filesystem::remove_all(dir);
 }
 
 TEST(OutlineFileTest, MissingFileCannotBeOpened) {

@@ -22,18 +22,26 @@ TEST(LayoutTest, TopRowOnAScreen15360TwipsWide) {
 }
 
 TEST(LayoutTest, MapAndFloatingPanels) {
+  // A window of 15360 × 11520 twips, worked by hand: the map is 15360 - 200
+  // wide and 11520 - 1635 - 1000 = 8885 high, below the top row.
   const MainLayout l = ComputeLayout(15360, 11520);
-  EXPECT_EQ(l.picture1.left, 50);
-  EXPECT_EQ(l.picture1.top, 1635);
-  EXPECT_EQ(l.picture1.width, 15160);
-  EXPECT_EQ(l.picture1.height, 11520 - 1635 - 1000);
-  EXPECT_EQ(l.frame2.height, l.picture1.height - 100);
-  EXPECT_EQ(l.command3_top, l.frame2.height - 500);
-  EXPECT_EQ(l.list3_height, l.frame2.height - 1300);
-  EXPECT_EQ(l.frame8.left, 0);
-  EXPECT_EQ(l.frame8.bottom(), l.picture1.height);  // bottom of the map
-  EXPECT_EQ(l.frame3.left + l.frame3.width / 2, l.picture1.width / 2);  // centred
-  EXPECT_EQ(l.frame3.top + l.frame3.height / 2, l.picture1.height / 2);
+  const struct { const char* what; TwipRect rect, want; } cases[] = {
+      {"Picture1", l.picture1, {50, 1635, 15160, 8885}},
+      {"Frame2", l.frame2, {10, 10, 3045, 8785}},
+      {"Frame3 centred", l.frame3, {7580 - 1635, 4442.5 - 772.5, 3270, 1545}},
+      {"Frame4", l.frame4, {0, -60, 4815, 6225}},
+      {"Frame8 at the bottom left", l.frame8, {0, 8885 - 2055, 3690, 2055}},
+      {"Picture2", l.picture2, {0, 0, 3660, 500}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(c.rect.left, c.want.left);
+    EXPECT_EQ(c.rect.top, c.want.top);
+    EXPECT_EQ(c.rect.width, c.want.width);
+    EXPECT_EQ(c.rect.height, c.want.height);
+  }
+  EXPECT_EQ(l.command3_top, 8785 - 500);
+  EXPECT_EQ(l.list3_height, 8785 - 1300);
 }
 
 TEST(LayoutTest, ANarrowScreenPutsTheConfigurationPanelAtLeft10) {

@@ -117,6 +117,22 @@ TEST(SettingsTest, UncheckingKeepMapWritesOnlyMem) {
   EXPECT_EQ(empty.Size(), 1u);
 }
 
+TEST(SettingsTest, QuitWritesEachBoxUnderItsOwnKey) {
+  // Two runs that tell every pair of Raf, Villes and LOC apart.
+  const struct { StartupOptions options; const char *raf, *villes, *loc; } cases[] = {
+      {{true, true, false, false}, "1", "0", "0"},
+      {{true, false, true, false}, "0", "1", "0"},
+  };
+  for (const auto& c : cases) {
+    MemorySettingsStore store;
+    WriteConfigOnQuit(store, c.options, {});
+    EXPECT_EQ(store.Read("Config", "Raf", "?"), c.raf);
+    EXPECT_EQ(store.Read("Config", "Villes", "?"), c.villes);
+    EXPECT_EQ(store.Read("Config", "LOC", "?"), c.loc);
+    EXPECT_EQ(Fields(ReadStartupOptions(store)), Fields(c.options));
+  }
+}
+
 TEST(SettingsTest, ColourReading) {
   const OverlayColours d;  // the defaults
   struct Case { std::string_view key, text; OverlayColours colours; };

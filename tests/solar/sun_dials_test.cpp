@@ -55,9 +55,14 @@ TEST(SunDials, AzimuthScaleLettersAndNeedle) {
     ASSERT_EQ(pic.circles.size(), 13u);
     for (const auto& m : pic.circles) EXPECT_NEAR(std::hypot(m.cx - cx, m.cy - cy), W / 3, kTol);
     ExpectAt(pic.circles[0].cx, pic.circles[0].cy, pic.circles[12].cx, pic.circles[12].cy);
-    std::string letters;
-    for (const auto& t : pic.texts) letters += t.text;
-    EXPECT_EQ(letters, "NSOE");
+    // Each letter at its point of the compass, top-left corner given.
+    const struct { const char* text; double x, y; } letters[] = {
+        {"N", cx - 50, 0}, {"S", cx - 50, W - 250}, {"O", 50, cy - 100}, {"E", W - 200, cy - 100}};
+    ASSERT_EQ(pic.texts.size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) {
+      EXPECT_EQ(pic.texts[i].text, letters[i].text);
+      ExpectAt(pic.texts[i].x, pic.texts[i].y, letters[i].x, letters[i].y);
+    }
   }
 }
 
@@ -95,11 +100,16 @@ TEST(SunDials, HeightPivotScaleAndNeedle) {
 }
 
 TEST(SunDials, PosSoleilAtThePolesDrawsNoNaN) {
-  for (const auto& [lat, az] :
-       {std::pair{90.0, " Azimut = 180.00 °"}, {-90.0, " Azimut = .00 °"}}) {
+  // At a pole the height is the declination, whatever the hour.
+  const struct { double lat; const char *az, *he; } cases[] = {
+      {90, " Azimut = 180.00 °", " He: 23.44 °"}, {-90, " Azimut = .00 °", " He: -23.44 °"}};
+  for (const auto& [lat, az, he] : cases) {
     SCOPED_TRACE(lat);
     RecordingCanvas pic_az(W, W), pic_he(W, W);
-    EXPECT_EQ(PosSoleil({.Delta = 23.438, .GHA = 100}, lat, 0, pic_az, pic_he, '.').Label35, az);
+    const SunDialCaptions captions =
+        PosSoleil({.Delta = 23.438, .GHA = 100}, lat, 0, pic_az, pic_he, '.');
+    EXPECT_EQ(captions.Label35, az);
+    EXPECT_EQ(captions.Label36, he);
     for (const auto& l : pic_az.lines) EXPECT_TRUE(std::isfinite(l.x1 + l.y1 + l.x2 + l.y2));
     for (const auto& l : pic_he.lines) EXPECT_TRUE(std::isfinite(l.x1 + l.y1 + l.x2 + l.y2));
   }

@@ -26,7 +26,13 @@ TEST(SunEphemeris, WorkedValues) {
   EXPECT_EQ(march.J, 2454180.5);
   EXPECT_EQ(Fixed3(march.Delta), "0.194");
   EXPECT_EQ(Fixed3(march.GHA), "358.178");
-  EXPECT_EQ(Fixed3(ComputeSunEphemeris(At(21, 6, 2007, 12)).Delta), "23.438");
+  const SunEphemeris june = ComputeSunEphemeris(At(21, 6, 2007, 12));
+  EXPECT_EQ(Fixed3(june.Delta), "23.438");
+  EXPECT_EQ(Fixed3(june.GHA), "359.578");  // -0.422 brought into [0, 360)
+  // In September the longitude's cosine is negative: 180° is added.
+  const SunEphemeris september = ComputeSunEphemeris(At(21, 9, 2007, 12));
+  EXPECT_EQ(Fixed3(september.Alpha), "178.283");
+  EXPECT_EQ(Fixed3(september.GHA), "1.702");
   EXPECT_EQ(Fixed3(ComputeSunEphemeris(At(21, 12, 2007, 12)).Delta), "-23.436");
   // 1 January 2007 at 00:00 UT: a right ascension below 0 is kept.
   EXPECT_EQ(Fixed3(ComputeSunEphemeris(At(1, 1, 2007, 0)).Alpha), "-78.936");
@@ -59,6 +65,7 @@ TEST(SunPosition, AzimuthByHourAngleAtThePolesAndNeverNaN) {
       {"noon, due south", 0.194, 0, 48.85, 0, 180 - 1e-5, 180 + 1e-5},
       {"morning, east", 10, 300, 45, 0, 0, 179.9},
       {"afternoon, west", 10, 60, 45, 0, 180.1, 360},
+      {"morning, the hour angle brought up through 0", 10, 10, 45, 30, 0, 179.9},
       {"north pole", 23.438, 100, 90, 0, 180, 180},
       {"south pole", -23.436, 250, -90, 0, 0, 0},
       {"Sun at the zenith, on the equator", 0, 30, 0, 30, 0, 0},
@@ -69,6 +76,9 @@ TEST(SunPosition, AzimuthByHourAngleAtThePolesAndNeverNaN) {
     EXPECT_TRUE(p.Az >= c.az_min && p.Az <= c.az_max) << p.Az;
     EXPECT_FALSE(std::isnan(p.h));
   }
+  // GHA 10° seen from 30° W: 340°, not -20°; 350° seen from 30° E: 20°.
+  EXPECT_NEAR(SunPositionAt(Sun(10, 10), 45, 30).HL, 340, 1e-9);
+  EXPECT_NEAR(SunPositionAt(Sun(10, 350), 45, -30).HL, 20, 1e-9);
   for (double dec : {-23.44, -0.5, 0.0, 0.194, 23.44})
     for (double lat = -90; lat <= 90; lat += 0.25)
       for (double lon = -180; lon <= 180; lon += 7.5) {
@@ -76,6 +86,18 @@ TEST(SunPosition, AzimuthByHourAngleAtThePolesAndNeverNaN) {
         ASSERT_TRUE(std::isfinite(p.h) && p.Az >= 0 && p.Az <= 360)
             << dec << ' ' << lat << ' ' << lon;
       }
+}
+
+TEST(SunPosition, HeightIsExactlyNinetyAtTheZenithAndNadir) {
+  // Sine of the height exactly 1 (Sun on the equator over the meridian of an
+  // equatorial place) and exactly -1 (declination -90 under the North Pole at
+  // hour angle 180): the truncated degree factor must not make 90.0000027.
+  EXPECT_EQ(SunPositionAt(Sun(0, 30), 0, 30).h, 90.0);
+  EXPECT_EQ(SunPositionAt(Sun(-90, 180), 90, 0).h, -90.0);
+  // sin²φ + cos²φ one rounding step below 1: just under 90, never NaN.
+  const double h = SunPositionAt(Sun(23.438, 0), 23.438, 0).h;
+  EXPECT_TRUE(h > 89.9999 && h <= 90) << h;
+  EXPECT_EQ(SunHeight(Sun(0, 30), 0, 30), 90.0f);
 }
 
 TEST(SunTerminator, ScannerMatchesTheLatitudeWalkOnEveryMeridian) {

@@ -47,6 +47,14 @@ TEST(SunTimes, WorkedDays) {
   EXPECT_NEAR(ny.transit_hours, 35.96, 0.005);
   EXPECT_NEAR(*ny.rise_hours, 28.42, 0.005);
   EXPECT_NEAR(*ny.set_hours, 19.51, 0.005);
+  // Tokyo in UT: the sunrise falls the evening before, -4.57 h taken as
+  // 19.43 h.
+  const SunTimesResult tokyo = SunTimes(21, 6, 139.7, 35.7, false, 0);
+  ASSERT_TRUE(tokyo.rise_hours && tokyo.set_hours);
+  EXPECT_NEAR(*tokyo.rise_hours, 19.426, 0.005);
+  EXPECT_NEAR(*tokyo.set_hours, 10.003, 0.005);
+  EXPECT_EQ(tokyo.tl, "19:25");
+  EXPECT_EQ(tokyo.TP, "02:42:52");
   // The place is left behind in radians.
   const SunTimesResult paris = SunTimes(21, 6, 2.35, 48.85, false, 0);
   char buf[32];

@@ -20,9 +20,10 @@ TEST(SunDialsPanelView, UpdatesOnlyWhileShownAndAClickOnEitherDialClosesIt) {
   EXPECT_EQ(panel.Label35().text() + panel.Label36().text(), "AzimutHauteur");
   panel.show();
   panel.UpdateFrom(48.85, -2.35, june_afternoon);
-  EXPECT_TRUE(panel.Label35().text().startsWith(" Azimut = "));
-  // The user's decimal separator.
-  EXPECT_TRUE(panel.Label36().text().startsWith(" He: ") && panel.Label36().text().contains(','));
+  // Worked from the ephemeris: declination 23.438°, the Sun west-south-west
+  // of Paris; the user's decimal separator.
+  EXPECT_EQ(panel.Label35().text(), QString::fromUtf8(" Azimut = 259,36 °"));
+  EXPECT_EQ(panel.Label36().text(), QString::fromUtf8(" He: 40,60 °"));
 
   int closed = 0;
   QObject::connect(&panel, &SunDialsPanel::closedByClick, [&closed] { ++closed; });

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "map/view/map_picture.h"
+#include "platform/leading_number.h"
 #include "platform/memory_settings_store.h"
 #include "support/recording_notice.h"
 #include "shell/view/config_panel.h"
@@ -86,16 +87,11 @@ TEST_F(MainWindowTest, ClickingTheMapRecentresZoomsAndRedraws) {
   QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, at);
   EXPECT_EQ(window.RebuildCount(), 2);
   EXPECT_DOUBLE_EQ(window.Map().ZOOMc, before.ZOOMc / 2);
-  EXPECT_GT(window.Map().LONCENTD, 0);
-  EXPECT_GT(window.Map().LATCENTD, 0);
-  const GeoPoint expected = [&] {
-    MapState m = before;
-    m.RFlat = m.LATCENTD;
-    m.RFlon = m.LONCENTD;
-    return Unproject(m, at.x() * picture->TwipsPerPixel(), at.y() * picture->TwipsPerPixel());
-  }();
-  EXPECT_NEAR(window.Map().LATCENTD, expected.lat_deg, 0.2);
-  EXPECT_NEAR(window.Map().LONCENTD, expected.lon_east_deg, 0.2);
+  // The click's distance from the middle, in minutes at the scales of the
+  // map that was clicked: east and north of 0°, 0°.
+  const double twips = picture->TwipsPerPixel();
+  EXPECT_NEAR(window.Map().LONCENTD, (at.x() - picture->width() / 2.0) * twips / before.PasLong / 60, 1e-3);
+  EXPECT_NEAR(window.Map().LATCENTD, (picture->height() / 2.0 - at.y()) * twips / before.Pas_Inter / 60, 1e-3);
   // Zoomed in twice as close: the square covers more of the picture.
   EXPECT_NE(InkedPixels(window.Picture()), inked_before);
 }
@@ -150,6 +146,25 @@ TEST_F(MainWindowTest, KeptSettingsAreReadAndQuittingWritesThem) {
   EXPECT_EQ(settings_.Read("Config", "Zoom", ""), "449.5");
   EXPECT_EQ(settings_.Read("Config", "MEM", ""), "1");
   EXPECT_EQ(settings_.Read("Config", "Raf", ""), "0");
+  // The centre, × 100, where the click at the middle left it (a pixel is
+  // under a fifth of a degree at zoom 899).
+  EXPECT_NEAR(LeadingNumber(settings_.Read("Config", "LATCENTD", "")), 4567.8, 20);
+  EXPECT_NEAR(LeadingNumber(settings_.Read("Config", "LONCENTD", "")), -1250, 20);
+}
+
+TEST_F(MainWindowTest, TheTimerStopsWhileAnythingHoldsItAndOnlyWithAutomaticRefresh) {
+  MainWindow window(Services());
+  window.StartUp(QSize(1200, 800));
+  ASSERT_TRUE(window.Timer()->isActive());
+  {
+    MainWindow::TimerHold outer(window);
+    EXPECT_FALSE(window.Timer()->isActive());
+    { MainWindow::TimerHold inner(window); }
+    EXPECT_FALSE(window.Timer()->isActive());  // holds nest
+  }
+  EXPECT_TRUE(window.Timer()->isActive());
+  window.Config()->AutoRefresh()->click();  // unchecked by the user
+  EXPECT_FALSE(window.Timer()->isActive());
 }
 
 TEST_F(MainWindowTest, ResizingTheWindowLaysOutAndRedrawsTheMap) {
@@ -162,68 +177,6 @@ TEST_F(MainWindowTest, ResizingTheWindowLaysOutAndRedrawsTheMap) {
   EXPECT_NEAR(window.Picture()->width(), window.Layout().picture1.width / window.Picture()->TwipsPerPixel(), 1);
   EXPECT_NEAR(window.Map().Xc, window.Picture()->width() * window.Picture()->TwipsPerPixel() / 2, 1);
   EXPECT_GT(InkedPixels(window.Picture()), 100);
-}
-
-}  // namespace
-}  // namespace pellamar
-
-namespace pellamar {
-namespace {
-
-class SunWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(folder_.isValid());
-    std::ofstream(folder_.filePath("totale.Asc").toStdString(), std::ios::binary) << "0.5 0.3\r\n0.51 0.31\r\n";
-  }
-  QTemporaryDir folder_;
-  // 21 March 2007, 12:00 UT: the Sun stands over 0.194° N, 1.822° E.
-  FixedClock clock_{{2007, 3, 21}, 12 * 3600, 0};
-  MemorySettingsStore settings_;
-  testing::RecordingNotice notice_;
-};
-
-TEST_F(SunWindowTest, TheSunImageStandsOnTheSubsolarPointAndAClickCentresOnIt) {
-  MainWindow window({&clock_, &settings_, &notice_, folder_.path(), false});
-  window.StartUp(QSize(1200, 800));
-  const MapState& map = window.Map();
-  // The image's centre is the subsolar point.
-  const QSizeF size = window.SunImage()->SizeTwips();
-  MapState before = map;
-  before.RFlat = before.LATCENTD;
-  before.RFlon = before.LONCENTD;
-  const GeoPoint centre = Unproject(before, window.Xpi() + size.width() / 2, window.Ypi() + size.height() / 2);
-  const GeoPoint corner = Unproject(before, window.Xpi(), window.Ypi());
-  EXPECT_NEAR(centre.lat_deg, 0.194, 0.01);
-  EXPECT_NEAR(centre.lon_east_deg, 1.822, 0.01);
-  // A click centres on the image's top-left corner, north-west of the
-  // subsolar point, and zooms in; the map beneath does not see it.
-  const double zoom = map.ZOOMc;
-  QTest::mouseClick(window.SunImage(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-  EXPECT_EQ(window.RebuildCount(), 2);
-  EXPECT_DOUBLE_EQ(window.Map().ZOOMc, zoom / 2);
-  EXPECT_GT(corner.lat_deg, centre.lat_deg);
-  EXPECT_LT(corner.lon_east_deg, centre.lon_east_deg);
-  EXPECT_NEAR(window.Map().LATCENTD, corner.lat_deg, 1e-3);
-  EXPECT_NEAR(window.Map().LONCENTD, corner.lon_east_deg, 1e-3);
-}
-
-TEST_F(SunWindowTest, MovingThePointerReadsOutTheSunForThePlaceBeneath) {
-  MainWindow window({&clock_, &settings_, &notice_, folder_.path(), false});
-  window.StartUp(QSize(1200, 800));
-  // After the rebuild the read-out describes the centre, 0°, 0°.
-  EXPECT_DOUBLE_EQ(window.FPo(), 0);
-  EXPECT_FALSE(window.SunFrame()->Transit()->text().isEmpty());
-  // Far north of the map in March: the pointer is clamped to the pole.
-  MapPicture* picture = window.Picture();
-  QTest::mouseMove(picture, QPoint(picture->width() / 2, 1));
-  QTest::mouseMove(picture, QPoint(picture->width() / 2, 0));
-  EXPECT_GT(window.FPo(), 60);
-  // The dials panel closes on a click and unchecks its menu entry.
-  EXPECT_TRUE(window.SunDialsChecked());
-  QTest::mouseClick(&window.SunDials()->PicAZ(), Qt::LeftButton);
-  EXPECT_FALSE(window.SunDialsChecked());
-  EXPECT_TRUE(window.SunDials()->isHidden());
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <cmath>
+#include <random>
 
 #include "shell/settings.h"
 
@@ -67,6 +69,37 @@ TEST_F(QtSettingsStoreTest, WriteKeepsTheStoredSpellingOfKeyAndSection) {
   keys.sort();
   EXPECT_EQ(keys, (QStringList{QStringLiteral("Couleurs/G1"), QStringLiteral("Couleurs/r1")}));
   EXPECT_EQ(raw.value(QStringLiteral("Couleurs/G1")).toString(), QStringLiteral("7"));
+}
+
+// A settings file of random bytes: every value read is a default or within
+// its range, and quitting still works; a kept view in garbage is the default.
+TEST_F(QtSettingsStoreTest, RandomBytesGiveDefaultsOrValuesInRange) {
+  std::mt19937 random(7);
+  const auto noise = [&random](int size) {
+    QByteArray bytes(size, '\0');
+    for (char& c : bytes) c = static_cast<char>(random());
+    return bytes;
+  };
+  int files = 0;
+  for (const QByteArray& contents :
+       {noise(1 << 16), "[Config]\nZoom=" + noise(300) + "\nLATCENTD=" + noise(300),
+        "[Couleurs]\npara=" + noise(64) + "\nR1=" + noise(64) + "\n[Config]\nMEM=" + noise(8)}) {
+    SCOPED_TRACE(++files);
+    QtSettingsStore store(Ini(contents));
+    const StartupOptions options = ReadStartupOptions(store);
+    const KeptView view = ReadKeptView(store, true);
+    EXPECT_TRUE(view.zoom >= 1 && view.zoom <= kMaxZoom) << view.zoom;
+    EXPECT_TRUE(std::fabs(view.lat_centre_deg) <= 90 && std::fabs(view.lon_centre_deg) <= 180);
+    const OverlayColours colours = ReadColours(store);
+    EXPECT_TRUE(colours.curve <= 0xFFFFFF && colours.night <= 0xFFFFFF);
+    EXPECT_TRUE(colours.parallels <= 0xFFFFFF || colours.parallels == kHiddenColour);
+    if (files == 2) {
+      EXPECT_EQ(view.zoom, kDefaultZoom);
+      EXPECT_EQ(view.lat_centre_deg, 0.0f);
+    }
+    WriteConfigOnQuit(store, options, view);
+  }
+  EXPECT_EQ(files, 3);
 }
 
 TEST_F(QtSettingsStoreTest, UserStoreIsNamedAfterTheExecutable) {

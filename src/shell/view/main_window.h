@@ -57,7 +57,9 @@ struct MainWindowServices {
 };
 
 // The main window "Carte": builds the panels, owns the shared state and wires
-// the handlers to the core in the documented order.
+// each mouse, keyboard and timer handler to the core functions it calls, one
+// after the other in a fixed order (a click hides Label7, moves the centre,
+// then rebuilds; a rebuild runs the steps RebuildMap lists).
 class MainWindow final : public QMainWindow {
   Q_OBJECT
  public:
