@@ -59,8 +59,9 @@ TEST(GshhgBinsTest, ShorePolygonsDropTheGroundingLine) {
 }
 
 TEST(GshhgBinsTest, LinesKeepOnlyTheAskedLevels) {
-  // Levels 2 and 5, asked for 1 to 3; the weight is the length in degrees.
-  const auto lines = BuildLines({Grid(), {2, 2}, {2, 5}, {0, 2}}, 1, 3);
+  // Levels 2 and 5, asked for 2 alone (both bounds count); the weight is the
+  // length in degrees.
+  const auto lines = BuildLines({Grid(), {2, 2}, {2, 5}, {0, 2}}, 2, 2);
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_NEAR(lines[0].weight, 90.0 * std::sqrt(2.0), 1e-9);
 }

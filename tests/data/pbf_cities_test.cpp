@@ -57,6 +57,8 @@ TEST(PbfCitiesTest, RejectsDamagedData) {
   for (const char* bytes : {"\x03\x12\x01", "\x02\x12\x32", "\x01\x13", "\x85"}) {
     EXPECT_FALSE(DecodeCities(bytes).has_value()) << testing::PrintToString(bytes);
   }
+  // A 64-bit field with only four bytes left.
+  EXPECT_FALSE(DecodeCities(std::string("\x05\x09\0\0\0\0", 6)).has_value());
   const auto empty = DecodeCities("");
   EXPECT_TRUE(empty.has_value() && empty->empty());
 }
