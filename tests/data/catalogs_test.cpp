@@ -31,6 +31,7 @@ std::string MoFile(const Entries& entries, bool big) {
   return out + data;
 }
 
+// Catches a byte order not swapped or a length past the end trusted.
 TEST(CatalogsTest, MoCatalogInBothByteOrders) {
   // The header (empty id) and plural forms (an id holding a NUL) are left out.
   const Entries entries = {{"", "Content-Type: text/plain\n"}, {"1816670", "P\xC3\xA9kin"},

@@ -11,6 +11,7 @@
 namespace pellamar::tools {
 namespace {
 
+// Catches a wrong code point in the 0x80–0x9F table or a foreign letter kept.
 TEST(Cp1252Test, EncodesAndTransliterates) {
   struct Case { const char* utf8; std::string cp1252; int dropped; };
   const Case cases[] = {
@@ -36,10 +37,12 @@ TEST(Cp1252Test, EncodesAndTransliterates) {
   }
 }
 
+// Catches an accent or a ligature not folded.
 TEST(Cp1252Test, FoldForSortingIgnoresCaseAndAccents) {
   EXPECT_EQ(FoldForSorting("\xCEles F\xE9ro\xE9 \x8C" "uvre \xC6ther"), "iles feroe oeuvre aether");
 }
 
+// Catches byte order, or accents and blanks weighed before the letters.
 TEST(Cp1252Test, FrenchDictionaryOrder) {
   // Each pair in order: letters decide first, then blanks and hyphens, then
   // accents and case.
@@ -64,6 +67,7 @@ TEST(Cp1252Test, FrenchDictionaryOrder) {
   EXPECT_FALSE(FrenchBefore("Paris", "Paris"));
 }
 
+// Catches > for >= at each population threshold.
 TEST(CityListTest, Categories) {
   struct Case { bool capital; std::uint64_t population; const char* code; char category; };
   const Case cases[] = {
@@ -78,6 +82,7 @@ TEST(CityListTest, Categories) {
   }
 }
 
+// Catches truncation for rounding and a lost sign or zero padding.
 TEST(CityListTest, FixedWidthNumbers) {
   struct Case { double value; int width; const char* text; };
   const Case cases[] = {
@@ -88,6 +93,7 @@ TEST(CityListTest, FixedWidthNumbers) {
   for (const Case& c : cases) EXPECT_EQ(FormatThousandths(c.value, c.width), c.text) << c.value;
 }
 
+// Catches a wrong radius or density and no wrap at the 180th meridian.
 TEST(CityListTest, DistancesAndReach) {
   struct Distance { double lat1, lon1, lat2, lon2, km; };
   const Distance distances[] = {
@@ -107,6 +113,7 @@ TEST(CityListTest, DistancesAndReach) {
   for (const auto& [population, km] : reaches) EXPECT_NEAR(TownReachKm(population), km, 0.001) << population;
 }
 
+// Catches an index form not read back or a common name ignored.
 TEST(CityListTest, FrenchCountryNames) {
   const std::map<std::string, std::string> french = {
       {"South Korea", "Cor\xC3\xA9" "e du Sud"},
@@ -146,6 +153,7 @@ std::vector<std::string> Listing(const std::vector<CountryBlock>& blocks) {
   return seen;
 }
 
+// Catches a catalogue name not applied, a suffix cut outside CN/TW, a wrong order.
 TEST(CityListTest, SelectionNamesAndOrder) {
   const std::vector<PbfCity> places = {
       {2, "Paris", "FR", "PPLC", 2'138'551, 2.3488, 48.85341},
@@ -179,6 +187,7 @@ TEST(CityListTest, SelectionNamesAndOrder) {
   EXPECT_DOUBLE_EQ(blocks.at(0).cities.at(2).lon_west_deg, -31.24967);
 }
 
+// Catches a borough kept or a seat or capital dropped within a reach.
 TEST(CityListTest, PartsOfTownsAndRegionalSeats) {
   // New York and its boroughs; a national capital and a region's seat inside
   // the reach of a larger town stay; a seat far below 100,000 stays.
@@ -205,6 +214,7 @@ TEST(CityListTest, PartsOfTownsAndRegionalSeats) {
                                  "0 Washington", "6 Yonkers"}));
 }
 
+// Catches a doubtful figure kept or lent by another doubtful place.
 TEST(CityListTest, DoubtfulFiguresGiveWayToTheTownsOwn) {
   const std::vector<PbfCity> places = {
       {1, "Nanchong", "CN", "PPLA3", 7'150'000, 106.085, 30.795},   // a prefecture's figure

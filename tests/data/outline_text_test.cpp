@@ -10,6 +10,7 @@
 namespace pellamar::tools {
 namespace {
 
+// Catches >= for > on the tolerance or a kept point dropped.
 TEST(PolylineTest, DouglasPeucker) {
   // Teeth of ±0.05° along a 4° run, then a 3° leg north. (2, 0) lies 0.033°
   // from the chord (1, 0.05)–(4, 0), then on the chord (1, 0.05)–(3, −0.05).
@@ -28,6 +29,7 @@ TEST(PolylineTest, DouglasPeucker) {
   EXPECT_EQ(DistinctPointCount(DouglasPeucker(ring, 5.0)), 1u);
 }
 
+// Catches no cut at 180° or a step cap off by one.
 TEST(PolylineTest, SplitsAtThe180JumpAndCapsEverySegment) {
   struct Case { Polyline in; std::vector<std::size_t> part_sizes; };
   const Case cases[] = {
@@ -55,6 +57,7 @@ TEST(PolylineTest, SplitsAtThe180JumpAndCapsEverySegment) {
   }
 }
 
+// Catches latitude flipped, 180° W written as 0, a wrong part separator.
 TEST(OutlineTextTest, PointLines) {
   const std::pair<LonLat, std::string> cases[] = {
       {{2.3488, 48.85341}, "0.5065244 0.5454677\r\n"},
@@ -69,6 +72,7 @@ TEST(OutlineTextTest, PointLines) {
             "0.0000001 0.0000000\r\n0.0000002 0.0000000\r\n2 0\r\n0.0000003 0.0000000\r\n");
 }
 
+// Catches a collapsed ring kept or repeated points written.
 TEST(OutlineTextTest, PrepareLineDropsCollapsedRingsAndRepeats) {
   const SourceLine tiny_ring{{{10, 10}, {10.001, 10}, {10, 10.001}, {10, 10}}, true, 1.0};
   EXPECT_EQ(PrepareLine(tiny_ring, 0.0).size(), 1u);
@@ -81,6 +85,7 @@ TEST(OutlineTextTest, PrepareLineDropsCollapsedRingsAndRepeats) {
   EXPECT_EQ(LineCount(PrepareLine({{{10, 10}, {10 + 1e-9, 10}, {11, 10}}, false, 1.0}, 0.0)), 4u);
 }
 
+// Catches needless thinning or the heaviest line dropped.
 TEST(OutlineTextTest, FitOutlineThinsOnlyWhenNeededAndDropsLightestLast) {
   // A zigzag of 101 points 0.1° apart with 0.01° teeth, and a small square.
   SourceLine zigzag{{}, false, 100.0};
