@@ -241,5 +241,18 @@ TEST(CityListTest, DoubtfulFiguresGiveWayToTheTownsOwn) {
                                             "6 Zhu Cheng 109968"}));
 }
 
+// Catches the administrative ranks out of order: with equal figures the seat
+// of the larger unit names the town, ahead of a larger stated population.
+TEST(CityListTest, EqualFiguresGoToTheHigherSeat) {
+  const std::vector<PbfCity> places = {
+      {1, "District", "XX", "PPLA2", 300'000, 10.00, 20.00},
+      {2, "Seat", "XX", "PPLA", 200'000, 10.01, 20.00},   // 1 km east
+      {3, "Town", "XX", "PPL", 150'000, 10.00, 20.01},    // 1.1 km north
+  };
+  CityRules rules;
+  rules.doubtful_populations = {1, 2};
+  EXPECT_EQ(Listing(SelectCities(places, {}, {}, rules)), (std::vector<std::string>{"; XX", "6 Seat"}));
+}
+
 }  // namespace
 }  // namespace pellamar::tools
