@@ -160,13 +160,5 @@ TEST(ParallelsTest, TheHiddenColourDrawsNothing) {
   }
 }
 
-// Catches an off-by-one in the parallels spanned, or the ticks spanned too.
-TEST(ParallelsTest, ResizedMapsSpanTheirWidth) {
-  LinePools pools = StartedPools();
-  SpanParallels(pools, 9000);
-  for (std::size_t k = 0; k < 5; ++k) EXPECT_EQ(pools.P[k].X2, 9000) << k;
-  EXPECT_EQ(pools.P[6].X2, 6000);
-}
-
 }  // namespace
 }  // namespace pellamar

@@ -363,7 +363,8 @@ TEST_F(OverlaysWindowTest, HiddenParallelsStayHiddenAtTheNextStart) {
   EXPECT_EQ(CountColour(shown, qRgb(0x0F, 0, 0)), 0);
 }
 
-// Catches the parallels left at the old width when the map grows.
+// Catches the parallels left at the old width when the map grows, or one of
+// the five not spanned.
 TEST_F(OverlaysWindowTest, AWiderMapGetsParallelsAcrossItsWidth) {
   MainWindow window(Services());
   window.StartUp(QSize(1200, 800));
