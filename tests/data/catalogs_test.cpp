@@ -31,6 +31,7 @@ std::string MoFile(const Entries& entries, bool big) {
   return out + data;
 }
 
+// Catches a byte order not swapped or a length past the end trusted.
 TEST(CatalogsTest, MoCatalogInBothByteOrders) {
   // The header (empty id) and plural forms (an id holding a NUL) are left out.
   const Entries entries = {{"", "Content-Type: text/plain\n"}, {"1816670", "P\xC3\xA9kin"},
@@ -44,6 +45,8 @@ TEST(CatalogsTest, MoCatalogInBothByteOrders) {
   EXPECT_FALSE(ParseMoCatalog(mo).has_value());
 }
 
+// Catches a wrong UTF-8 length boundary or a surrogate pair decoded without
+// its 0x10000 offset.
 TEST(CatalogsTest, IsoCountryList) {
   // Every value a string; escapes decoded; an entry without a code or a name
   // left out; the last entry for a code wins.
@@ -52,12 +55,14 @@ TEST(CatalogsTest, IsoCountryList) {
       {"alpha_2": "KR", "common_name": "South Korea", "name": "Korea, Republic of"},
       {"alpha_2": "CI", "name": "C\u00f4te d'Ivoire", "official_name": "R\u00e9publique"},
       {"alpha_3": "XXX", "name": "No code"}, {"alpha_2": "XN"},
-      {"alpha_2": "GB", "name": "Old"}, {"alpha_2": "GB", "name": "United Kingdom"}]})");
+      {"alpha_2": "GB", "name": "Old"}, {"alpha_2": "GB", "name": "United Kingdom"},
+      {"alpha_2": "ZZ", "name": "Z\u0800\ud83d\ude00"}]})");
   ASSERT_TRUE(countries.has_value());
   std::vector<std::string> seen;
   for (const auto& [code, c] : *countries) seen.push_back(code + '|' + c.name + '|' + c.common_name);
   EXPECT_EQ(seen, (std::vector<std::string>{"CI|C\xC3\xB4te d'Ivoire|", "FR|France|", "GB|United Kingdom|",
-                                            "KR|Korea, Republic of|South Korea"}));
+                                            "KR|Korea, Republic of|South Korea",
+                                            "ZZ|Z\xE0\xA0\x80\xF0\x9F\x98\x80|"}));  // 3 and 4 bytes
   for (const char* bad : {"", "[]", R"({"3166-2": []})", R"({"3166-1": [{"alpha_2": 3}]})",
                           R"({"3166-1": [{"alpha_2": "FR", "name": "France"}]} trailing)",
                           R"({"3166-1": [{"alpha_2": "FR")", R"({"3166-1": [], "3166-1": []})"}) {

@@ -11,6 +11,7 @@
 namespace pellamar::tools {
 namespace {
 
+// Catches a wrong code point in the 0x80–0x9F table or a foreign letter kept.
 TEST(Cp1252Test, EncodesAndTransliterates) {
   struct Case { const char* utf8; std::string cp1252; int dropped; };
   const Case cases[] = {
@@ -22,7 +23,8 @@ TEST(Cp1252Test, EncodesAndTransliterates) {
       {"Łódź Đà Nẵng Timișoara", "L\xF3" "dz D\xE0 Nang Timisoara", 0},
       {"Ōsaka İzmir Kırıkkale Gdańsk Győr", "Osaka Izmir Kirikkale Gdansk Gyor", 0},
       {"Ḩalab ẕ Hawaiʻi ĳ", "Halab z Hawai'i ij", 0},
-      {"Ga\xCC\x81rdenas", "Gardenas", 0},  // decomposed accent left out
+      {"Ga\xCC\x81rdenas", "Gardenas", 0},
+      {"cœur", "c\x9Cur", 0},  // œ and Œ are two bytes apart  // decomposed accent left out
       // Other scripts and broken bytes are left out, and counted.
       {"Москва X", " X", 6},
       {"A\xFF" "B\xC3", "AB", 2},
@@ -35,10 +37,12 @@ TEST(Cp1252Test, EncodesAndTransliterates) {
   }
 }
 
+// Catches an accent or a ligature not folded.
 TEST(Cp1252Test, FoldForSortingIgnoresCaseAndAccents) {
   EXPECT_EQ(FoldForSorting("\xCEles F\xE9ro\xE9 \x8C" "uvre \xC6ther"), "iles feroe oeuvre aether");
 }
 
+// Catches byte order, or accents and blanks weighed before the letters.
 TEST(Cp1252Test, FrenchDictionaryOrder) {
   // Each pair in order: letters decide first, then blanks and hyphens, then
   // accents and case.
@@ -63,6 +67,7 @@ TEST(Cp1252Test, FrenchDictionaryOrder) {
   EXPECT_FALSE(FrenchBefore("Paris", "Paris"));
 }
 
+// Catches > for >= at each population threshold.
 TEST(CityListTest, Categories) {
   struct Case { bool capital; std::uint64_t population; const char* code; char category; };
   const Case cases[] = {
@@ -77,6 +82,7 @@ TEST(CityListTest, Categories) {
   }
 }
 
+// Catches truncation for rounding and a lost sign or zero padding.
 TEST(CityListTest, FixedWidthNumbers) {
   struct Case { double value; int width; const char* text; };
   const Case cases[] = {
@@ -87,6 +93,7 @@ TEST(CityListTest, FixedWidthNumbers) {
   for (const Case& c : cases) EXPECT_EQ(FormatThousandths(c.value, c.width), c.text) << c.value;
 }
 
+// Catches a wrong radius or density and no wrap at the 180th meridian.
 TEST(CityListTest, DistancesAndReach) {
   struct Distance { double lat1, lon1, lat2, lon2, km; };
   const Distance distances[] = {
@@ -106,6 +113,7 @@ TEST(CityListTest, DistancesAndReach) {
   for (const auto& [population, km] : reaches) EXPECT_NEAR(TownReachKm(population), km, 0.001) << population;
 }
 
+// Catches an index form not read back or a common name ignored.
 TEST(CityListTest, FrenchCountryNames) {
   const std::map<std::string, std::string> french = {
       {"South Korea", "Cor\xC3\xA9" "e du Sud"},
@@ -145,6 +153,7 @@ std::vector<std::string> Listing(const std::vector<CountryBlock>& blocks) {
   return seen;
 }
 
+// Catches a catalogue name not applied, a suffix cut outside CN/TW, a wrong order.
 TEST(CityListTest, SelectionNamesAndOrder) {
   const std::vector<PbfCity> places = {
       {2, "Paris", "FR", "PPLC", 2'138'551, 2.3488, 48.85341},
@@ -178,6 +187,7 @@ TEST(CityListTest, SelectionNamesAndOrder) {
   EXPECT_DOUBLE_EQ(blocks.at(0).cities.at(2).lon_west_deg, -31.24967);
 }
 
+// Catches a borough kept or a seat or capital dropped within a reach.
 TEST(CityListTest, PartsOfTownsAndRegionalSeats) {
   // New York and its boroughs; a national capital and a region's seat inside
   // the reach of a larger town stay; a seat far below 100,000 stays.
@@ -204,6 +214,7 @@ TEST(CityListTest, PartsOfTownsAndRegionalSeats) {
                                  "0 Washington", "6 Yonkers"}));
 }
 
+// Catches a doubtful figure kept or lent by another doubtful place.
 TEST(CityListTest, DoubtfulFiguresGiveWayToTheTownsOwn) {
   const std::vector<PbfCity> places = {
       {1, "Nanchong", "CN", "PPLA3", 7'150'000, 106.085, 30.795},   // a prefecture's figure
@@ -228,6 +239,19 @@ TEST(CityListTest, DoubtfulFiguresGiveWayToTheTownsOwn) {
   EXPECT_EQ(seen, (std::vector<std::string>{"0 Beijing 11716620", "4 Far 900000", "6 Nanchong 204368",
                                             "6 Sanya 144753", "8 Tai'an 0", "8 Twin 0",
                                             "6 Zhu Cheng 109968"}));
+}
+
+// Catches the administrative ranks out of order: with equal figures the seat
+// of the larger unit names the town, ahead of a larger stated population.
+TEST(CityListTest, EqualFiguresGoToTheHigherSeat) {
+  const std::vector<PbfCity> places = {
+      {1, "District", "XX", "PPLA2", 300'000, 10.00, 20.00},
+      {2, "Seat", "XX", "PPLA", 200'000, 10.01, 20.00},   // 1 km east
+      {3, "Town", "XX", "PPL", 150'000, 10.00, 20.01},    // 1.1 km north
+  };
+  CityRules rules;
+  rules.doubtful_populations = {1, 2};
+  EXPECT_EQ(Listing(SelectCities(places, {}, {}, rules)), (std::vector<std::string>{"; XX", "6 Seat"}));
 }
 
 }  // namespace

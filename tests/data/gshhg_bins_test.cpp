@@ -21,6 +21,7 @@ BinGrid Grid() {
           .rel_lat = {0, -1, 0, 16384}};
 }
 
+// Catches a corner off by one bin, no wrap past 180° or signed offsets.
 TEST(GshhgBinsTest, DecodesCornersAndUnsignedOffsets) {
   const auto pieces = DecodeBins(Grid(), {{0, 2}, {2, 2}});
   ASSERT_EQ(pieces.size(), 2u);
@@ -37,6 +38,7 @@ TEST(GshhgBinsTest, DecodesCornersAndUnsignedOffsets) {
   EXPECT_EQ(DecodeBins(Grid(), {{0, 2}, {3, 5}}).size(), 1u);
 }
 
+// Catches a joint point doubled or pieces left unchained.
 TEST(GshhgBinsTest, ChainsPiecesIntoRings) {
   // A square cut in three pieces, given out of order, and an open line.
   EXPECT_EQ(
@@ -47,6 +49,7 @@ TEST(GshhgBinsTest, ChainsPiecesIntoRings) {
             (std::vector<Polyline>{{{179.5, 10}, {180.0, 10.0000001}, {-179.5, 10}}}));
 }
 
+// Catches the grounding-line level kept.
 TEST(GshhgBinsTest, ShorePolygonsDropTheGroundingLine) {
   // Segment 0 is land of polygon 7; segment 1, level 6, the Antarctic grounding line.
   const auto polygons = BuildShorePolygons(
@@ -58,9 +61,11 @@ TEST(GshhgBinsTest, ShorePolygonsDropTheGroundingLine) {
   EXPECT_EQ(std::tuple(p.id, p.level, p.area_km2, p.rings.size()), std::tuple(7, 1, 42.0, 1u));
 }
 
+// Catches < for <= at either level bound.
 TEST(GshhgBinsTest, LinesKeepOnlyTheAskedLevels) {
-  // Levels 2 and 5, asked for 1 to 3; the weight is the length in degrees.
-  const auto lines = BuildLines({Grid(), {2, 2}, {2, 5}, {0, 2}}, 1, 3);
+  // Levels 2 and 5, asked for 2 alone (both bounds count); the weight is the
+  // length in degrees.
+  const auto lines = BuildLines({Grid(), {2, 2}, {2, 5}, {0, 2}}, 2, 2);
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_NEAR(lines[0].weight, 90.0 * std::sqrt(2.0), 1e-9);
 }

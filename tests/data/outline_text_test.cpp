@@ -10,6 +10,7 @@
 namespace pellamar::tools {
 namespace {
 
+// Catches >= for > on the tolerance or a kept point dropped.
 TEST(PolylineTest, DouglasPeucker) {
   // Teeth of ±0.05° along a 4° run, then a 3° leg north. (2, 0) lies 0.033°
   // from the chord (1, 0.05)–(4, 0), then on the chord (1, 0.05)–(3, −0.05).
@@ -19,6 +20,8 @@ TEST(PolylineTest, DouglasPeucker) {
   EXPECT_EQ(DouglasPeucker(line, 0.04), teeth);
   EXPECT_EQ(DouglasPeucker(line, 1e-9), teeth);
   EXPECT_EQ(DouglasPeucker(line, 0.0), line);
+  // A point exactly at the tolerance goes.
+  EXPECT_EQ(DouglasPeucker({{0, 0}, {1, 0.5}, {2, 0}}, 0.5), (Polyline{{0, 0}, {2, 0}}));
   // A closed ring: distances from its first (and last) point; smaller than
   // the tolerance, it shrinks to that point.
   const Polyline ring = {{0, 0}, {1, 0}, {1, 1}, {0.5, 1.01}, {0, 1}, {0, 0}};
@@ -26,6 +29,7 @@ TEST(PolylineTest, DouglasPeucker) {
   EXPECT_EQ(DistinctPointCount(DouglasPeucker(ring, 5.0)), 1u);
 }
 
+// Catches no cut at 180° or a step cap off by one.
 TEST(PolylineTest, SplitsAtThe180JumpAndCapsEverySegment) {
   struct Case { Polyline in; std::vector<std::size_t> part_sizes; };
   const Case cases[] = {
@@ -53,6 +57,7 @@ TEST(PolylineTest, SplitsAtThe180JumpAndCapsEverySegment) {
   }
 }
 
+// Catches latitude flipped, 180° W written as 0, a wrong part separator.
 TEST(OutlineTextTest, PointLines) {
   const std::pair<LonLat, std::string> cases[] = {
       {{2.3488, 48.85341}, "0.5065244 0.5454677\r\n"},
@@ -62,16 +67,25 @@ TEST(OutlineTextTest, PointLines) {
       {{-179.99999999, 0}, "0.0000001 0.3535534\r\n"},
   };
   for (const auto& [point, line] : cases) EXPECT_EQ(FormatOutlinePoint(QuantizePoint(point)), line);
+  // Parts are parted by a "2 0" line.
+  EXPECT_EQ(FormatOutline({{{1, 0}, {2, 0}}, {{3, 0}}}),
+            "0.0000001 0.0000000\r\n0.0000002 0.0000000\r\n2 0\r\n0.0000003 0.0000000\r\n");
 }
 
+// Catches a collapsed ring kept or repeated points written.
 TEST(OutlineTextTest, PrepareLineDropsCollapsedRingsAndRepeats) {
   const SourceLine tiny_ring{{{10, 10}, {10.001, 10}, {10, 10.001}, {10, 10}}, true, 1.0};
   EXPECT_EQ(PrepareLine(tiny_ring, 0.0).size(), 1u);
   EXPECT_TRUE(PrepareLine(tiny_ring, 0.01).empty());
+  // There and back: a line of two points, but no ring.
+  const Polyline there_and_back = {{10, 10}, {11, 10}, {10, 10}};
+  EXPECT_TRUE(PrepareLine({there_and_back, true, 1.0}, 0.0).empty());
+  EXPECT_FALSE(PrepareLine({there_and_back, false, 1.0}, 0.0).empty());
   // Points closer than the file's grid become one: 10, then 1° in three steps.
   EXPECT_EQ(LineCount(PrepareLine({{{10, 10}, {10 + 1e-9, 10}, {11, 10}}, false, 1.0}, 0.0)), 4u);
 }
 
+// Catches needless thinning or the heaviest line dropped.
 TEST(OutlineTextTest, FitOutlineThinsOnlyWhenNeededAndDropsLightestLast) {
   // A zigzag of 101 points 0.1° apart with 0.01° teeth, and a small square.
   SourceLine zigzag{{}, false, 100.0};

@@ -16,6 +16,7 @@ std::string Varint(std::uint64_t v) {
   return out + static_cast<char>(v);
 }
 
+// Catches a wrong continuation bit or a position moved on a cut varint.
 TEST(PbfCitiesTest, Varints) {
   const std::pair<std::string, std::optional<std::uint64_t>> cases[] = {
       {std::string(1, '\0'), 0}, {"\x7F", 127}, {"\x80\x01", 128}, {"\xAC\x02", 300},
@@ -29,6 +30,7 @@ TEST(PbfCitiesTest, Varints) {
   }
 }
 
+// Catches deltas not summed or zigzag decoded wrongly.
 TEST(PbfCitiesTest, DecodesFieldsAndRunningCoordinateDeltas) {
   // Fields: a varint, a zigzag-coded signed varint, a length-prefixed text.
   const auto num = [](int f, std::uint64_t v) { return Varint(f << 3) + Varint(v); };
@@ -52,11 +54,14 @@ TEST(PbfCitiesTest, DecodesFieldsAndRunningCoordinateDeltas) {
             std::tuple(234880L, 4885341L, 3124946L, 3004626L));
 }
 
+// Catches a length or a fixed-width field read past the end.
 TEST(PbfCitiesTest, RejectsDamagedData) {
   // Cut short, a string past the message, a group wire type, a length cut.
   for (const char* bytes : {"\x03\x12\x01", "\x02\x12\x32", "\x01\x13", "\x85"}) {
     EXPECT_FALSE(DecodeCities(bytes).has_value()) << testing::PrintToString(bytes);
   }
+  // A 64-bit field with only four bytes left.
+  EXPECT_FALSE(DecodeCities(std::string("\x05\x09\0\0\0\0", 6)).has_value());
   const auto empty = DecodeCities("");
   EXPECT_TRUE(empty.has_value() && empty->empty());
 }

@@ -11,6 +11,7 @@ using testing::RecordingCanvas;
 
 constexpr Colour kRed = 0x0000FF, kBlue = 0xFF0000, kDarkGreen = 0x004000;
 
+// Catches a wrong kilometres-per-minute constant.
 TEST(ScaleBarTest, TheWholeWorldGetsAThousandKilometreBarWithoutTenths) {
   // The whole height of the world (10,800 minutes) in 6000 twips:
   // Pas_Inter = 0.5556, U = 0.5556 / 1.852 · 100 = 30.0 twips per 100 km.
@@ -25,6 +26,7 @@ TEST(ScaleBarTest, TheWholeWorldGetsAThousandKilometreBarWithoutTenths) {
   EXPECT_NEAR(ComputeScaleBar(1.852f).U, 100.0, 1e-4);
 }
 
+// Catches < for <= at each threshold of the factor and of the tenths.
 TEST(ScaleBarTest, TheFactorFollowsTheLengthOfOneHundredKilometres) {
   struct Case {
     double U;
@@ -50,6 +52,7 @@ TEST(ScaleBarTest, TheFactorFollowsTheLengthOfOneHundredKilometres) {
   }
 }
 
+// Catches a dropped guard on a zero, negative or NaN scale.
 TEST(ScaleBarTest, NoMapYetGivesABarOfLengthZero) {
   for (const float scale : {0.0f, -1.0f, std::numeric_limits<float>::quiet_NaN()}) {
     const ScaleBar bar = ComputeScaleBar(scale);
@@ -59,6 +62,8 @@ TEST(ScaleBarTest, NoMapYetGivesABarOfLengthZero) {
   }
 }
 
+// Catches the old bar not cleared, a tenth missing, a tick in the wrong
+// colour, the label misplaced.
 TEST(ScaleBarTest, TheDrawingHasEndTicksTenthsMiddleTickBarAndLabel) {
   RecordingCanvas picture(5000, 500);
   picture.Line(0, 0, 1, 1, 0);  // an older bar
