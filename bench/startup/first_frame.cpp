@@ -21,7 +21,9 @@ namespace {
 
 // Quits once the map picture's first paint after the start-up's rebuild,
 // and the flush to the window system that ends that paint, are done.
-// Progress rows repainted in the middle of the rebuild do not count.
+// Progress rows repainted in the middle of the rebuild do not count. The
+// line layer covers the map and paints its picture, so the map widget
+// itself may get no paint event at all: either one counts.
 class FirstFrame final : public QObject {
  public:
   void RebuildDone() { rebuilt_ = true; }
@@ -29,7 +31,8 @@ class FirstFrame final : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint && rebuilt_ && !seen_ &&
-        watched->objectName() == QLatin1String("Picture1")) {
+        (watched->objectName() == QLatin1String("Picture1") ||
+         watched->objectName() == QLatin1String("LinePools"))) {
       seen_ = true;
       QTimer::singleShot(0, [] {
         std::fflush(nullptr);

@@ -44,6 +44,10 @@ bool WritePng(const PngJob& job) {
   }
   png_init_io(png, job.file);
   png_set_compression_level(png, job.compression_level);
+  // No row filter: a map is mostly flat runs, which deflate takes as well
+  // unfiltered (the file is even a little smaller), and trying every filter
+  // on every row took a third of a whole snapshot's time.
+  png_set_filter(png, 0, PNG_FILTER_NONE);
   png_set_IHDR(png, info, static_cast<png_uint_32>(job.width), static_cast<png_uint_32>(job.height), 8,
                PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   if (job.dots_per_meter_x > 0 && job.dots_per_meter_y > 0) {

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPaintEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -43,10 +44,13 @@ bool Clip(double& ax, double& ay, double& bx, double& by, double x0, double y0, 
   return true;
 }
 
+// Pixels of the picture, possibly held by a larger or smaller image:
+// picture pixel (x, y) is bits[(y - origin.y) * stride + x - origin.x].
 struct Target {
   QRgb* bits;
   qsizetype stride;  // in pixels
-  QRect area;
+  QRect area;        // picture pixels that may change, all held by bits
+  QPoint origin;
 };
 
 // Walks one pixel line (Bresenham) and sets the pixels of the pattern that
@@ -68,7 +72,7 @@ void Walk(const Target& t, int ax, int ay, int bx, int by, QRgb rgb, PenMode pen
       lit = ((m % period) + period) % period < on;
     }
     if (lit && ax >= left && ax <= right && ay >= top && ay <= bottom) {
-      QRgb& px = t.bits[ay * t.stride + ax];
+      QRgb& px = t.bits[(ay - t.origin.y()) * t.stride + (ax - t.origin.x())];
       px = pen == PenMode::Mask ? (px & (rgb | 0xFF000000u)) : rgb;
     }
     if (ax == bx && ay == by) break;
@@ -105,19 +109,36 @@ void PaintLine(const Target& t, const QSize& size, const PoolLine& l, double k) 
   }
 }
 
+// `picture` is the size of the whole picture, in device pixels; k turns
+// twips into them.
+void PaintAll(const Target& t, const QSize& picture, const LinePools& pools, double k) {
+  if (t.area.isEmpty()) return;
+  for (const auto* pool : {&pools.P, &pools.N, &pools.L}) {
+    for (const PoolLine& l : *pool) {
+      if (l.visible) PaintLine(t, picture, l, k);
+    }
+  }
+}
+
+// The device pixels of a rectangle of logical pixels, at the ratio.
+QRect DevicePixels(const QRect& logical, qreal ratio) {
+  return QRect(QPoint(static_cast<int>(std::floor(logical.left() * ratio)),
+                      static_cast<int>(std::floor(logical.top() * ratio))),
+               QPoint(static_cast<int>(std::ceil((logical.right() + 1) * ratio)) - 1,
+                      static_cast<int>(std::ceil((logical.bottom() + 1) * ratio)) - 1));
+}
+
+bool Rgb32Family(QImage::Format f) {
+  return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
+}
+
 }  // namespace
 
 void PaintPools(QImage& image, const LinePools& pools, double twips_per_px, const QRect& area) {
   if (!(twips_per_px > 0) || image.isNull() || image.depth() != 32) return;
   const double k = image.devicePixelRatio() / twips_per_px;
-  const Target t{reinterpret_cast<QRgb*>(image.bits()), image.bytesPerLine() / 4,
-                 area.intersected(image.rect())};
-  if (t.area.isEmpty()) return;
-  for (const auto* pool : {&pools.P, &pools.N, &pools.L}) {
-    for (const PoolLine& l : *pool) {
-      if (l.visible) PaintLine(t, image.size(), l, k);
-    }
-  }
+  PaintAll({reinterpret_cast<QRgb*>(image.bits()), image.bytesPerLine() / 4, area.intersected(image.rect()), {}},
+           image.size(), pools, k);
 }
 
 QRect DaylightBounds(const LinePools& pools, double twips_per_px) {
@@ -162,31 +183,56 @@ bool PoolOverlay::eventFilter(QObject* watched, QEvent* event) {
 
 void PoolOverlay::paintEvent(QPaintEvent* event) {
   const QImage& map = map_->Canvas().Image();
-  if (composed_.size() != map.size() || composed_.format() != map.format()) {
-    composed_ = QImage(map.size(), map.format());
-  }
-  composed_.setDevicePixelRatio(map.devicePixelRatio());
   const qreal ratio = map.devicePixelRatio();
   const QRect logical = event->rect();
-  const QRect device = QRect(QPoint(static_cast<int>(std::floor(logical.left() * ratio)),
-                                    static_cast<int>(std::floor(logical.top() * ratio))),
-                             QPoint(static_cast<int>(std::ceil((logical.right() + 1) * ratio)) - 1,
-                                    static_cast<int>(std::ceil((logical.bottom() + 1) * ratio)) - 1))
-                           .intersected(map.rect());
+  const QRect device = DevicePixels(logical, ratio).intersected(map.rect());
   QPainter painter(this);
   // Before the map has its size, what it does not cover is left white.
   if (!QRectF(QPointF(0, 0), map.deviceIndependentSize()).contains(QRectF(logical))) {
     painter.fillRect(logical, Qt::white);
   }
   if (device.isEmpty()) return;
-  const qsizetype bytes = static_cast<qsizetype>(device.width()) * 4;
-  for (int y = device.top(); y <= device.bottom(); ++y) {
-    std::memcpy(composed_.scanLine(y) + static_cast<qsizetype>(device.left()) * 4,
-                map.constScanLine(y) + static_cast<qsizetype>(device.left()) * 4, static_cast<size_t>(bytes));
+  const QRectF target(device.topLeft() / ratio, QSizeF(device.size()) / ratio);
+  if (pools_ == nullptr || !(twips_per_px_ > 0)) {
+    painter.drawImage(target, map, QRectF(device));
+    return;
   }
-  if (pools_ != nullptr) PaintPools(composed_, *pools_, twips_per_px_, device);
-  painter.drawImage(QRectF(device.topLeft() / ratio, QSizeF(device.size()) / ratio), composed_,
-                    QRectF(device));
+  const double k = ratio / twips_per_px_;
+  // The window's backing store and the snapshot's bands are 32-bit images
+  // painted by the raster engine, at the map's pixel ratio and a whole-pixel
+  // offset: the map goes there and the pools are set straight on its pixels.
+  QPaintEngine* engine = painter.paintEngine();
+  QPaintDevice* surface = engine != nullptr ? engine->paintDevice() : nullptr;
+  const QTransform m = painter.deviceTransform();
+  const bool direct = surface != nullptr && engine->type() == QPaintEngine::Raster &&
+                      surface->devType() == QInternal::Image && m.type() <= QTransform::TxScale &&
+                      m.m11() == ratio && m.m22() == ratio && m.dx() == std::floor(m.dx()) &&
+                      m.dy() == std::floor(m.dy());
+  auto* image = direct ? static_cast<QImage*>(surface) : nullptr;
+  if (image != nullptr && Rgb32Family(image->format()) && image->isDetached()) {
+    painter.drawImage(target, map, QRectF(device));
+    // Picture pixel p lies at p + offset on the image.
+    const QPoint offset(static_cast<int>(m.dx()), static_cast<int>(m.dy()));
+    const QRect held = image->rect().translated(-offset);
+    QRegion clip;
+    for (const QRect& r : event->region()) clip += DevicePixels(r, ratio);
+    const QRegion system = engine->systemClip();
+    if (!system.isEmpty()) clip &= system.translated(-offset);
+    // Writing through constBits() keeps the buffer the engine paints in.
+    auto* bits = reinterpret_cast<QRgb*>(const_cast<uchar*>(image->constBits()));
+    for (const QRect& r : clip) {
+      PaintAll({bits, image->bytesPerLine() / 4, r.intersected(device).intersected(held), -offset}, map.size(),
+               *pools_, k);
+    }
+    return;
+  }
+  // Any other surface: the region's piece of the map, with the pools.
+  QImage piece = map.copy(device);
+  if (piece.depth() != 32) return;
+  PaintAll({reinterpret_cast<QRgb*>(piece.bits()), piece.bytesPerLine() / 4, device, device.topLeft()}, map.size(),
+           *pools_, k);
+  piece.setDevicePixelRatio(1);
+  painter.drawImage(target, piece, QRectF(piece.rect()));
 }
 
 }  // namespace pellamar

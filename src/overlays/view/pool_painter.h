@@ -26,8 +26,10 @@ void PaintPools(QImage& image, const LinePools& pools, double twips_per_px, cons
 
 // The layer of line objects lying on the map picture, under the panels that
 // float on it. It covers the map, follows its size and lets the mouse
-// through. Each repaint takes the map's picture for the region and paints
-// the pools over it, so the outlines are never drawn again for the lines.
+// through. Each repaint draws the map's picture for the region onto the
+// surface being painted and sets the pools' pixels over it there, so the
+// outlines are never drawn again for the lines and no copy of the whole
+// picture is kept.
 class PoolOverlay final : public QWidget {
   Q_OBJECT
  public:
@@ -41,7 +43,6 @@ class PoolOverlay final : public QWidget {
   const LinePools* pools_;
   double twips_per_px_;
   MapPicture* map_;
-  QImage composed_;  // the map with the pools, reused between repaints
 };
 
 }  // namespace pellamar
