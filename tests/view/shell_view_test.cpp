@@ -7,22 +7,16 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <csignal>
-#include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
-
 #include "map/view/map_picture.h"
-#include "platform/memory_settings_store.h"
 #include "shell/view/command_line_parser.h"
 #include "shell/view/config_panel.h"
 #include "shell/view/help_opener.h"
@@ -30,7 +24,7 @@
 #include "shell/view/termination_watcher.h"
 #include "solar/view/dial_picture.h"
 #include "solar/view/sun_dials_panel.h"
-#include "support/recording_notice.h"
+#include "support/window_fixture.h"
 #include "windows/about.h"
 #include "windows/view/about_dialog.h"
 
@@ -39,37 +33,17 @@ namespace {
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
-class ShellWindowTest : public ::testing::Test {
+class ShellWindowTest : public testing::WindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(folder_.isValid());
-    std::ofstream(folder_.filePath("totale.Asc").toStdString(), std::ios::binary) << "0.5 0.3\r\n0.51 0.31\r\n";
-    std::ofstream(folder_.filePath("Villes.txt").toStdString(), std::ios::binary) << "; \r\n";  // no city
+    WindowTest::SetUp();
+    WriteFile("Villes.txt", "; \r\n");  // no city
+    clock_ = FixedClock({2007, 3, 21}, 12 * 3600, 1);
   }
-
-  MainWindowServices Services(bool write_settings = false) {
-    MainWindowServices s{&clock_, &settings_, &notice_, folder_.path(), write_settings};
-    s.open_url = [this](const QUrl& url) {
-      opened_.push_back(url);
-      return true;
-    };
-    return s;
-  }
-
-  template <typename T>
-  static T* Find(QWidget& w, const char* name) {
-    T* found = w.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-  }
-
-  QTemporaryDir folder_;
-  FixedClock clock_{{2007, 3, 21}, 12 * 3600, 1};
-  MemorySettingsStore settings_;
-  testing::RecordingNotice notice_;
-  std::vector<QUrl> opened_;
 };
 
+// Faults: an entry missing, out of order, under the wrong name or caption;
+// the popup in the bar; a wrong check mark or shortcut.
 TEST_F(ShellWindowTest, MenuBarAndPopupCarryTheirEntriesInOrder) {
   MainWindow window(Services());
   QMenuBar* bar = window.menuBar();
@@ -124,9 +98,10 @@ TEST_F(ShellWindowTest, MenuBarAndPopupCarryTheirEntriesInOrder) {
   EXPECT_EQ(Find<QAction>(window, "HELP")->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
+// Faults: a caption or tooltip wrong; the refresh box not switching the
+// timer both ways; a wrong interval.
 TEST_F(ShellWindowTest, TheShellCommandsOfTheConfigurationPanelAndTheTimerSwitch) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   const struct { const char* name; const char* caption; const char* tooltip; } controls[] = {
       {"Command1", "Reset", "Relance l'affichage de la carte selon l'option \"Conserver cette carte\""},
       {"ChecMEM", "Conserver cette carte ",
@@ -152,9 +127,10 @@ TEST_F(ShellWindowTest, TheShellCommandsOfTheConfigurationPanelAndTheTimerSwitch
   EXPECT_EQ(window.Timer()->interval(), 800);
 }
 
+// Faults: an entry toggling the wrong panel; the two captions swapped or
+// mistyped.
 TEST_F(ShellWindowTest, PanelEntriesHideAndShowTheirPanelsAndChangeTheirCaptions) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   const struct { const char* entry; const char* panel; const char* hidden; const char* shown; } cases[] = {
       {"MeffConfig", "FraConfig", "Afficher le module Configuration", "Effacer le module configuration"},
       {"MeffRech", "FraCherche", "Afficher le module Recherche", "Effacer le module Recherche"},
@@ -176,9 +152,10 @@ TEST_F(ShellWindowTest, PanelEntriesHideAndShowTheirPanelsAndChangeTheirCaptions
   EXPECT_TRUE(window.Config()->isVisible());
 }
 
+// Faults: the mark not following the panel, above all when a dial click
+// hides it.
 TEST_F(ShellWindowTest, TheSunEntryHidesTheDialsAndItsCheckMarkFollowsThePanel) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   QAction* msoleil = Find<QAction>(window, "Msoleil");
   SunDialsPanel* dials = window.SunDials();
   ASSERT_TRUE(dials->isVisible());
@@ -198,11 +175,12 @@ TEST_F(ShellWindowTest, TheSunEntryHidesTheDialsAndItsCheckMarkFollowsThePanel) 
   EXPECT_TRUE(msoleil->isChecked());
 }
 
+// Faults: one button not opening the popup; the place swapped or taken
+// from the pointer's last move; the map rebuilt.
 TEST_F(ShellWindowTest, ARightOrMiddleClickOpensThePopupOnThePlace) {
   for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
     SCOPED_TRACE(button);
-    MainWindow window(Services());
-    window.StartUp(QSize(1200, 800));
+    MainWindow& window = Start();
     MapPicture* picture = window.Picture();
     QTest::mouseMove(picture, QPoint(picture->width() / 2, picture->height() / 2));
     QTest::mouseClick(picture, button, Qt::NoModifier, QPoint(picture->width() / 2, picture->height() / 4));
@@ -217,8 +195,9 @@ TEST_F(ShellWindowTest, ARightOrMiddleClickOpensThePopupOnThePlace) {
   }
 }
 
+// Faults: "Reset" ignoring the keep box or the zoom option's state, a
+// wrong whole-world zoom, the picture centre not put back, Label7 left.
 TEST_F(ShellWindowTest, ResetKeepsTheViewWhenKeptElseShowsTheWholeWorldOnZeroZero) {
-  // Kept: once is enough; not kept: the whole world whatever the zoom option.
   const std::pair<ZoomOption, bool> cases[] = {
       {ZoomOption::ZoomIn, true},
       {ZoomOption::ZoomIn, false},
@@ -227,8 +206,7 @@ TEST_F(ShellWindowTest, ResetKeepsTheViewWhenKeptElseShowsTheWholeWorldOnZeroZer
   };
   for (const auto& [option, keep] : cases) {
     SCOPED_TRACE(::testing::Message() << "option " << static_cast<int>(option) << " keep " << keep);
-    MainWindow window(Services());
-    window.StartUp(QSize(1200, 800));
+    MainWindow& window = Start();
     window.Config()->SetZoom(option);
     MapPicture* picture = window.Picture();
     // Move off 0°, 0° first: north-east of the centre.
@@ -259,6 +237,8 @@ TEST_F(ShellWindowTest, ResetKeepsTheViewWhenKeptElseShowsTheWholeWorldOnZeroZer
   }
 }
 
+// Faults: the command line's view not replacing the kept one, not pinned,
+// or replacing the part it does not give.
 TEST_F(ShellWindowTest, TheChosenStartViewReplacesTheKeptOneWithinTheClickLimits) {
   settings_.Write("Config", "Zoom", "899");
   settings_.Write("Config", "LATCENTD", "1000");
@@ -273,6 +253,7 @@ TEST_F(ShellWindowTest, TheChosenStartViewReplacesTheKeptOneWithinTheClickLimits
       {std::nullopt, 0.5, 10, 0, 1},                      // the kept centre stays
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.minutes);
     MainWindow window(Services());
     window.ChooseStartView(c.centre, c.zoom);
     window.StartUp(QSize(800, 600));
@@ -304,6 +285,8 @@ void QuitBy(QuitPath path, MainWindow& window, const MemorySettingsStore& settin
   }
 }
 
+// Faults: a quit path skipping the settings or the timer; the view
+// written when not kept; a key written from the wrong field.
 TEST_F(ShellWindowTest, EveryQuitPathWritesMemAlwaysAndTheViewOnlyWhenKept) {
   for (QuitPath path : {QuitPath::Menu, QuitPath::CloseBox, QuitPath::Sigterm}) {
     for (bool keep : {false, true}) {
@@ -341,9 +324,10 @@ TEST_F(ShellWindowTest, EveryQuitPathWritesMemAlwaysAndTheViewOnlyWhenKept) {
   }
 }
 
+// Fault: a termination signal that leaves a modal window open, skips the
+// settings or restarts the timer.
 TEST_F(ShellWindowTest, SigtermDuringTheAboutWindowClosesEveryWindowAndWritesTheSettings) {
-  MainWindow window(Services(true));
-  window.StartUp(QSize(800, 600));
+  MainWindow& window = Start(QSize(800, 600), true);
   TerminationWatcher watcher;
   ASSERT_TRUE(watcher.IsWatching());
   QObject::connect(&watcher, &TerminationWatcher::terminationRequested, &window, &QWidget::close);
@@ -372,15 +356,17 @@ TEST_F(ShellWindowTest, SigtermDuringTheAboutWindowClosesEveryWindowAndWritesThe
   EXPECT_FALSE(window.Timer()->isActive());
 }
 
+// Fault: the settings written again by a second quit.
 TEST_F(ShellWindowTest, QuittingTwiceWritesOnce) {
-  MainWindow window(Services(true));
-  window.StartUp(QSize(800, 600));
+  MainWindow& window = Start(QSize(800, 600), true);
   window.close();
   settings_.Write("Config", "MEM", "marker");
   window.Quit();
   EXPECT_EQ(settings_.Read("Config", "MEM", ""), "marker");
 }
 
+// Faults: the page tried before the help file, no fallback when no program
+// takes it, silence when neither exists.
 TEST_F(ShellWindowTest, HelpPicksItsFileAndFallsBackOnOurPage) {
   const struct {
     bool chm, html, handler_takes_chm;
@@ -417,32 +403,28 @@ TEST_F(ShellWindowTest, HelpPicksItsFileAndFallsBackOnOurPage) {
   }
 }
 
+// Faults: F1 or the entry not wired, or opening another folder's help.
 TEST_F(ShellWindowTest, F1AndTheHelpEntryOpenTheHelpOfTheProgramFolder) {
-  QFile(folder_.filePath("Pellamar.html")).open(QIODevice::WriteOnly);
-  MainWindow window(Services());
-  window.StartUp(QSize(800, 600));
+  WriteFile("Pellamar.html", "");
+  MainWindow& window = Start(QSize(800, 600));
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   QTest::keyClick(window.Picture(), Qt::Key_F1);
   ASSERT_EQ(opened_.size(), 1u);
-  EXPECT_EQ(opened_[0], QUrl::fromLocalFile(QDir(folder_.path()).absoluteFilePath("Pellamar.html")));
-  window.findChild<QAction*>("HELP")->trigger();
+  EXPECT_EQ(opened_[0], QUrl::fromLocalFile(QFileInfo(FilePath("Pellamar.html")).absoluteFilePath()));
+  Find<QAction>(window, "HELP")->trigger();
   EXPECT_EQ(opened_.size(), 2u);
   EXPECT_TRUE(notice_.messages.empty());
 }
 
+// Faults: a line wired to the wrong text, a label that is no link opening
+// something, the mail subject wrong, the timer not held or not resumed.
 TEST_F(ShellWindowTest, TheAboutWindowIsModalHoldsTheTimerAndOpensItsLinks) {
-  MainWindow window(Services());
-  window.StartUp(QSize(800, 600));
+  MainWindow& window = Start(QSize(800, 600));
   ASSERT_TRUE(window.Timer()->isActive());
   bool seen = false;
-  QTimer::singleShot(0, [&] {
-    auto* about = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
-    if (!about) {
-      ADD_FAILURE() << "no modal About window";
-      QApplication::closeAllWindows();
-      return;
-    }
+  WhenModalOpens<AboutDialog>([&](AboutDialog& dialog) {
+    AboutDialog* about = &dialog;
     seen = true;
     EXPECT_EQ(about->objectName(), "About");
     EXPECT_EQ(about->windowTitle(), "A Propos...");
@@ -469,12 +451,14 @@ TEST_F(ShellWindowTest, TheAboutWindowIsModalHoldsTheTimerAndOpensItsLinks) {
     EXPECT_EQ(opened_[2].scheme(), "mailto");
     QTest::mouseClick(Find<QPushButton>(*about, "Command1"), Qt::LeftButton);
   });
-  window.findChild<QAction*>("MAbout")->trigger();
+  Find<QAction>(window, "MAbout")->trigger();
   EXPECT_TRUE(seen);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_TRUE(window.Timer()->isActive());
 }
 
+// Faults: a Qt form (--x=v, --x v, -h, -v, a value starting with "-")
+// lost or handed to the wrong option; an error message not passed on.
 TEST(CommandLineParserTest, QtFormsFillTheCoreOptions) {
   const auto parse = [](QStringList args) {
     args.prepend("pellamar");
@@ -516,7 +500,6 @@ TEST(CommandLineParserTest, QtFormsFillTheCoreOptions) {
     EXPECT_EQ(p.error, c.message);
   }
 }
-
 
 }  // namespace
 }  // namespace pellamar
