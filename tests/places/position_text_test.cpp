@@ -15,8 +15,7 @@ struct PositionCase {
   const char* caption;
 };
 
-// Faults: minutes rounded without the locator, a second not carried, the
-// hemisphere of 0 or of the grid's corners wrong.
+// Faults: minutes rounded without the locator, a second not carried, a hemisphere wrong.
 TEST(ShowPosition, WritesHemispheresDegreesMinutesAndSeconds) {
   const PositionCase cases[] = {
       // 48°51'24.0", 2°21'02.999" (Paris); field J/N, square 1/8, subsquare E/U.
@@ -48,8 +47,7 @@ TEST(ShowPosition, WritesHemispheresDegreesMinutesAndSeconds) {
   }
 }
 
-// Faults: the subsquare from more than three decimals, west not mirrored,
-// the seconds left out.
+// Faults: the subsquare from more than three decimals, west not mirrored, seconds left out.
 TEST(ToLocator, SubsquaresFollowTheFirstThreeDecimalsOfTheTenths) {
   // Each row: a place and its locator, worked by hand from
   // x = (lon + 180) / 20 and y = (lat + 90) / 10.

@@ -38,9 +38,7 @@ TEST(SunReadout, ParisOnTheSolsticePrintsTheEightLinesInOrder) {
                  "Hauteur= He: 64.54 °\n");
 }
 
-// Faults: the locator left out, the zone not reaching the solar clock or
-// moving it with the time base, the azimuth not measured from north, the
-// midnight sun not reported, a negative zone read unsigned.
+// Faults: locator left out, zone lost or applied twice, azimuth not from north, no midnight sun.
 TEST(SunReadout, EachOptionChangesOnlyItsOwnLines) {
   const struct { const char* place; bool utc; int seconds; double zone; bool qra; const char* lines; } cases[] = {
       // 02:00 UT is local noon at 151.21° E; NOAA: azimuth 359.118°, height 32.686°.
@@ -63,8 +61,7 @@ TEST(SunReadout, EachOptionChangesOnlyItsOwnLines) {
   }
 }
 
-// Faults: a bound taken as < instead of <=; a malformed place read as a
-// number or as zero, or reported with status 0.
+// Faults: a bound taken as < for <=; a malformed place read as a number or given status 0.
 TEST(SunReadout, ThePolesAndTheAntimeridianAreInsideMalformedPlacesExit2) {
   for (const char* edge : {"90,180", "-90,-180"}) {
     SCOPED_TRACE(edge);

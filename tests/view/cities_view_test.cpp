@@ -64,8 +64,7 @@ class CitiesViewTest : public testing::WindowTest {
 };
 using CityEditorTest = CitiesViewTest;
 
-// Faults: the box's caption wrong; clearing it without a rebuild, or
-// checking it with one; a missing file read silently.
+// Faults: a wrong caption; clearing the box without a rebuild, or checking it with one.
 TEST_F(CitiesViewTest, CitiesComeAndGoWithTheBox) {
   MainWindow& window = Start();
   EXPECT_EQ(window.CityFileForReading(), CityFile());
@@ -83,9 +82,7 @@ TEST_F(CitiesViewTest, CitiesComeAndGoWithTheBox) {
   EXPECT_TRUE(notice_.messages.empty());
 }
 
-// Faults: a caption wrong; the chosen city not centred (sign of the west-
-// positive file), zoom not 899, no rebuild, Label7 not shown; no match
-// leaving old entries.
+// Faults: the chosen city's sign, zoom, rebuild or Label7 wrong; no match leaving old rows.
 TEST_F(CitiesViewTest, SearchAndChooseParis) {
   MainWindow& window = Start();
   SearchPanel* search = window.CitySearch();
@@ -116,9 +113,7 @@ TEST_F(CitiesViewTest, SearchAndChooseParis) {
   EXPECT_TRUE(notice_.messages.empty());
 }
 
-// Faults: "fermer" or List3 misplaced; a country's row giving another's
-// cities or the companion list out of step; closing that clears List2 or
-// keeps the query.
+// Faults: "fermer" or List3 misplaced; another country's rows; closing clearing List2.
 TEST_F(CitiesViewTest, CountryListAndClose) {
   MainWindow& window = Start();
   CountryPanel* panel = window.CountryList();
@@ -167,8 +162,7 @@ TEST_F(CitiesViewTest, EveryReaderReportsAMissingFile) {
   EXPECT_EQ(notice_.messages, std::vector<std::string>(3, kFileError));
 }
 
-// Faults: a caption wrong; "Supprimer" or "Enregistrer" enabled at start;
-// the user section not listed.
+// Faults: a wrong caption; "Supprimer" or "Enregistrer" enabled at start.
 TEST_F(CityEditorTest, CaptionsAndStartingState) {
   CityEditor editor(Files(), notice_, QIcon(QPixmap(16, 16)));
   EXPECT_EQ(editor.windowTitle(), "Villes définies par l'utilisateur");
@@ -191,9 +185,7 @@ TEST_F(CityEditorTest, CaptionsAndStartingState) {
     EXPECT_TRUE(captions.contains(QString::fromUtf8(caption))) << caption;
 }
 
-// Faults: a selected city's fields filled from the wrong coordinate or
-// hemisphere; "Ajouter" not following the edits; written before
-// "Enregistrer"; the old user lines kept or the lines before them lost.
+// Faults: fields from the wrong coordinate or hemisphere; "Ajouter" stale; early write.
 TEST_F(CityEditorTest, AddSelectRemoveAndSave) {
   CityEditor editor(Files(), notice_, QIcon());
   AddParis(editor);
@@ -232,8 +224,7 @@ TEST_F(CityEditorTest, AddSelectRemoveAndSave) {
   EXPECT_TRUE(notice_.messages.empty());
 }
 
-// Faults: a refusal without a beep, a message for an empty name, a refused
-// city added anyway.
+// Faults: a refusal without a beep, a message for an empty name, a refused city added.
 TEST_F(CityEditorTest, RefusedInputBeepsAndAddsNothing) {
   CityEditor editor(Files(), notice_, QIcon());
   const struct { const char *name, *lat_m; const char* message; } cases[] = {
@@ -251,8 +242,7 @@ TEST_F(CityEditorTest, RefusedInputBeepsAndAddsNothing) {
   EXPECT_FALSE(editor.Save()->isEnabled());
 }
 
-// Faults: a failed save that truncates or replaces the old file, reports
-// success, or says nothing.
+// Faults: a failed save that harms the old file, reports success, or says nothing.
 TEST_F(CityEditorTest, FailedSaveKeepsTheOldFile) {
   enum class Fault { ReadOnlyFile, ReadOnlyFolder, MissingFolder, MissingOldFile };
   for (const Fault fault : {Fault::ReadOnlyFile, Fault::ReadOnlyFolder, Fault::MissingFolder, Fault::MissingOldFile}) {
@@ -281,8 +271,7 @@ TEST_F(CityEditorTest, FailedSaveKeepsTheOldFile) {
   }
 }
 
-// Faults: the copy made by merely opening the editor, the shipped file
-// written, the copy not read after a restart.
+// Faults: a copy made by merely opening the editor; the copy not read after a restart.
 TEST_F(CityEditorTest, AReadOnlyProgramFolderGetsAUserCopyOnTheFirstSaveOnly) {
   const QString user_folder = Services().user_data_folder;
   const QString copy = user_folder + "/Villes.txt";
@@ -318,8 +307,7 @@ TEST_F(CityEditorTest, AReadOnlyProgramFolderGetsAUserCopyOnTheFirstSaveOnly) {
   again.OpenCityEditor();
 }
 
-// Faults: a question on leaving after a mere selection; Escape or the close
-// box leaving unasked; No leaving anyway; Yes saving.
+// Faults: a question after a mere selection; Escape or the close box leaving unasked.
 TEST_F(CityEditorTest, LeavingAsksOnlyWithUnsavedChanges) {
   for (const bool change : {false, true}) {
     SCOPED_TRACE(change);
@@ -349,9 +337,7 @@ TEST_F(CityEditorTest, LeavingAsksOnlyWithUnsavedChanges) {
   }
 }
 
-// Faults: the clicked place not given to the editor (0 is south and west),
-// the timer left running, a rebuild without a save or none after one, the
-// menu's entry pre-filling the fields.
+// Faults: the clicked place not passed on; the timer running; a rebuild without a save.
 TEST_F(CitiesViewTest, DefineThisPlaceFillsTheEditorAndRebuildsOnlyAfterASave) {
   MainWindow& window = Start();
   ASSERT_TRUE(window.Timer()->isActive());

@@ -39,7 +39,7 @@ class ReadoutWindowTest : public testing::WindowTest {
   }
 };
 
-// Fault: a read-out before the first map (no scales) fills the panel.
+// Fault: a read-out before the first map (no scales yet) fills the panel.
 TEST_F(ReadoutWindowTest, NothingIsReadOutBeforeTheFirstMap) {
   MainWindow window(Services());
   window.ReadOut(100, 100);
@@ -48,8 +48,7 @@ TEST_F(ReadoutWindowTest, NothingIsReadOutBeforeTheFirstMap) {
   EXPECT_EQ(window.SunFrame()->Transit()->text(), "");
 }
 
-// Faults: a label wired to the wrong time, the message left shown, the
-// dials given the east-positive longitude or no place at all.
+// Faults: a label wired to another time; the dials given an east-positive longitude.
 TEST_F(ReadoutWindowTest, TheCentreIsReadOutAfterEachRebuild) {
   MainWindow& window = Start();
   DatePanel* sol = window.SunFrame();
@@ -69,8 +68,7 @@ TEST_F(ReadoutWindowTest, TheCentreIsReadOutAfterEachRebuild) {
   EXPECT_EQ(window.SunDials()->Label36().text(), " He: 64.54 °");
 }
 
-// Fault: the pointer above the map not pinned to the pole; the midnight-sun
-// message left hidden.
+// Faults: the pointer above the map not pinned to the pole; the message left hidden.
 TEST_F(ReadoutWindowTest, ThePointerAboveTheMapReadsThePole) {
   MainWindow& window = Start();
   window.ReadOut(window.Map().Xc, -5000);
@@ -92,7 +90,7 @@ TEST_F(ReadoutWindowTest, APointerOverTheSunImageReadsThePlaceUnderIt) {
   EXPECT_EQ(window.SunFrame()->Position()->text(), over_sun);
 }
 
-// Faults: every move read out at once, or the first of a burst instead of the last.
+// Faults: every move read out at once, or the first of a burst kept.
 TEST_F(ReadoutWindowTest, ABurstOfMovesIsReadOutOnceAtItsLastPoint) {
   MainWindow& window = Start();
   MapPicture* picture = window.Picture();
@@ -133,8 +131,7 @@ TEST_F(ReadoutWindowTest, TheLocatorSwitchRecoloursAtOnceAndShowsAtTheNextReadOu
   EXPECT_EQ(qra->palette().color(QPalette::WindowText), QColor(0, 0, 128));
 }
 
-// Faults: a button wired to the wrong box or direction, no wrap of the
-// month, no read-out or Sun move for the new date, "Aujourd'hui" not reading out.
+// Faults: a button stepping the wrong box or way, no wrap, no read-out for the new date.
 TEST_F(ReadoutWindowTest, DayAndMonthButtonsStepTheBoxesAndReadOutTheCentre) {
   MainWindow& window = Start();
   DatePanel* sol = window.SunFrame();
@@ -173,8 +170,7 @@ TEST_F(ReadoutWindowTest, OnlyTheUsersEditsOfTheDateBoxesStartTheDateHandling) {
   EXPECT_EQ(sol->Transit()->text(), "11:48:41");  // 21 December
 }
 
-// Faults: a lone "-" refused, bad text taken, the zone not moving the Sun
-// image or not reaching the solar clock.
+// Faults: a lone "-" refused, bad text taken, the zone not reaching the Sun or clock.
 TEST_F(ReadoutWindowTest, TheZoneBoxKeepsALoneMinusAndPutsBackWhatItCannotRead) {
   MainWindow& window = Start();
   QLineEdit* zone = window.SunFrame()->Zone();
@@ -233,8 +229,7 @@ TEST_F(ReadoutWindowTest, HlocSwitchesTheTimeBase) {
   EXPECT_EQ(sol->Transit()->text(), "13:52:21");
 }
 
-// Faults: the tick not redrawing the clock or not counting; the tooltip
-// wired to other counters.
+// Faults: the tick not redrawing the clock or counting; the tooltip showing other counters.
 TEST_F(ReadoutWindowTest, ATickRedrawsTheClockAndShowsTheCountersInTheZoneTooltip) {
   MainWindow& window = Start();
   ASSERT_TRUE(window.Timer()->isActive());
@@ -246,8 +241,7 @@ TEST_F(ReadoutWindowTest, ATickRedrawsTheClockAndShowsTheCountersInTheZoneToolti
   EXPECT_EQ(window.SunFrame()->Clock()->text(), "12:08");
 }
 
-// Fault: a click on the panel's margin or caption closes it, or a click
-// on it reaches the map beneath.
+// Faults: a margin or caption click closing the panel; a click reaching the map.
 TEST_F(ReadoutWindowTest, AClickOnTheDialsPanelNeverReachesTheMap) {
   MainWindow& window = Start();
   SunDialsPanel* dials = window.SunDials();
@@ -262,8 +256,7 @@ TEST_F(ReadoutWindowTest, AClickOnTheDialsPanelNeverReachesTheMap) {
   EXPECT_EQ(window.Map().LATCENTD, before.LATCENTD);
 }
 
-// Faults: a caption clipped, outside its frame or over a neighbour at 96
-// dpi on a 1920-pixel screen; a caption or tooltip wired to the wrong control.
+// Faults: a caption clipped, out of its frame or overlapping (96 dpi); a caption misplaced.
 TEST_F(ReadoutWindowTest, EveryCaptionOfTheTopPanelsIsWhole) {
   MainWindow& window = Start(QSize(1920, 1040));
   if (window.logicalDpiY() != 96) GTEST_SKIP() << "laid out for 96 dpi";

@@ -42,8 +42,7 @@ class ShellWindowTest : public testing::WindowTest {
   }
 };
 
-// Faults: an entry missing, out of order, under the wrong name or caption;
-// the popup in the bar; a wrong check mark or shortcut.
+// Faults: an entry missing, reordered, misnamed or miscaptioned; the popup in the bar.
 TEST_F(ShellWindowTest, MenuBarAndPopupCarryTheirEntriesInOrder) {
   MainWindow window(Services());
   QMenuBar* bar = window.menuBar();
@@ -98,8 +97,7 @@ TEST_F(ShellWindowTest, MenuBarAndPopupCarryTheirEntriesInOrder) {
   EXPECT_EQ(Find<QAction>(window, "HELP")->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
-// Faults: a caption or tooltip wrong; the refresh box not switching the
-// timer both ways; a wrong interval.
+// Faults: a wrong caption or tooltip; the refresh box not switching the timer both ways.
 TEST_F(ShellWindowTest, TheShellCommandsOfTheConfigurationPanelAndTheTimerSwitch) {
   MainWindow& window = Start();
   const struct { const char* name; const char* caption; const char* tooltip; } controls[] = {
@@ -127,8 +125,7 @@ TEST_F(ShellWindowTest, TheShellCommandsOfTheConfigurationPanelAndTheTimerSwitch
   EXPECT_EQ(window.Timer()->interval(), 800);
 }
 
-// Faults: an entry toggling the wrong panel; the two captions swapped or
-// mistyped.
+// Faults: an entry toggling the wrong panel; its two captions swapped or mistyped.
 TEST_F(ShellWindowTest, PanelEntriesHideAndShowTheirPanelsAndChangeTheirCaptions) {
   MainWindow& window = Start();
   const struct { const char* entry; const char* panel; const char* hidden; const char* shown; } cases[] = {
@@ -152,8 +149,7 @@ TEST_F(ShellWindowTest, PanelEntriesHideAndShowTheirPanelsAndChangeTheirCaptions
   EXPECT_TRUE(window.Config()->isVisible());
 }
 
-// Faults: the mark not following the panel, above all when a dial click
-// hides it.
+// Fault: the check mark not following the panel when a dial click hides it.
 TEST_F(ShellWindowTest, TheSunEntryHidesTheDialsAndItsCheckMarkFollowsThePanel) {
   MainWindow& window = Start();
   QAction* msoleil = Find<QAction>(window, "Msoleil");
@@ -175,8 +171,7 @@ TEST_F(ShellWindowTest, TheSunEntryHidesTheDialsAndItsCheckMarkFollowsThePanel) 
   EXPECT_TRUE(msoleil->isChecked());
 }
 
-// Faults: one button not opening the popup; the place swapped or taken
-// from the pointer's last move; the map rebuilt.
+// Faults: a button not opening the popup; the place swapped or stale; a rebuild.
 TEST_F(ShellWindowTest, ARightOrMiddleClickOpensThePopupOnThePlace) {
   for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
     SCOPED_TRACE(button);
@@ -195,8 +190,7 @@ TEST_F(ShellWindowTest, ARightOrMiddleClickOpensThePopupOnThePlace) {
   }
 }
 
-// Faults: "Reset" ignoring the keep box or the zoom option's state, a
-// wrong whole-world zoom, the picture centre not put back, Label7 left.
+// Faults: "Reset" ignoring the keep box or zoom option; wrong whole-world zoom or centre.
 TEST_F(ShellWindowTest, ResetKeepsTheViewWhenKeptElseShowsTheWholeWorldOnZeroZero) {
   const std::pair<ZoomOption, bool> cases[] = {
       {ZoomOption::ZoomIn, true},
@@ -237,8 +231,7 @@ TEST_F(ShellWindowTest, ResetKeepsTheViewWhenKeptElseShowsTheWholeWorldOnZeroZer
   }
 }
 
-// Faults: the command line's view not replacing the kept one, not pinned,
-// or replacing the part it does not give.
+// Faults: the command line's view not replacing the kept one, or not pinned.
 TEST_F(ShellWindowTest, TheChosenStartViewReplacesTheKeptOneWithinTheClickLimits) {
   settings_.Write("Config", "Zoom", "899");
   settings_.Write("Config", "LATCENTD", "1000");
@@ -285,8 +278,7 @@ void QuitBy(QuitPath path, MainWindow& window, const MemorySettingsStore& settin
   }
 }
 
-// Faults: a quit path skipping the settings or the timer; the view
-// written when not kept; a key written from the wrong field.
+// Faults: a quit path skipping the settings or timer; the view written when not kept.
 TEST_F(ShellWindowTest, EveryQuitPathWritesMemAlwaysAndTheViewOnlyWhenKept) {
   for (QuitPath path : {QuitPath::Menu, QuitPath::CloseBox, QuitPath::Sigterm}) {
     for (bool keep : {false, true}) {
@@ -324,8 +316,7 @@ TEST_F(ShellWindowTest, EveryQuitPathWritesMemAlwaysAndTheViewOnlyWhenKept) {
   }
 }
 
-// Fault: a termination signal that leaves a modal window open, skips the
-// settings or restarts the timer.
+// Fault: a termination signal leaving a modal window open or the settings unwritten.
 TEST_F(ShellWindowTest, SigtermDuringTheAboutWindowClosesEveryWindowAndWritesTheSettings) {
   MainWindow& window = Start(QSize(800, 600), true);
   TerminationWatcher watcher;
@@ -365,8 +356,7 @@ TEST_F(ShellWindowTest, QuittingTwiceWritesOnce) {
   EXPECT_EQ(settings_.Read("Config", "MEM", ""), "marker");
 }
 
-// Faults: the page tried before the help file, no fallback when no program
-// takes it, silence when neither exists.
+// Faults: the page tried first; no fallback when no program takes the help file; silence.
 TEST_F(ShellWindowTest, HelpPicksItsFileAndFallsBackOnOurPage) {
   const struct {
     bool chm, html, handler_takes_chm;
@@ -417,8 +407,7 @@ TEST_F(ShellWindowTest, F1AndTheHelpEntryOpenTheHelpOfTheProgramFolder) {
   EXPECT_TRUE(notice_.messages.empty());
 }
 
-// Faults: a line wired to the wrong text, a label that is no link opening
-// something, the mail subject wrong, the timer not held or not resumed.
+// Faults: a line miswired; a plain label opening a link; a wrong subject; the timer not held.
 TEST_F(ShellWindowTest, TheAboutWindowIsModalHoldsTheTimerAndOpensItsLinks) {
   MainWindow& window = Start(QSize(800, 600));
   ASSERT_TRUE(window.Timer()->isActive());
@@ -457,8 +446,7 @@ TEST_F(ShellWindowTest, TheAboutWindowIsModalHoldsTheTimerAndOpensItsLinks) {
   EXPECT_TRUE(window.Timer()->isActive());
 }
 
-// Faults: a Qt form (--x=v, --x v, -h, -v, a value starting with "-")
-// lost or handed to the wrong option; an error message not passed on.
+// Faults: a Qt form (--x=v, --x v, -h, -v, a "-" value) lost or given to another option.
 TEST(CommandLineParserTest, QtFormsFillTheCoreOptions) {
   const auto parse = [](QStringList args) {
     args.prepend("pellamar");

@@ -24,9 +24,7 @@ std::string Shown(const UserCityFields& f) {
   return out.str();
 }
 
-// Faults: minutes not turned into thousandths or not rounded, east written
-// positive, a degree not carried, the name not trimmed or not converted;
-// read back: truncated instead of rounded, hemispheres from the wrong sign.
+// Faults: minutes not rounded to thousandths, east not negative, no carry; read back truncated.
 TEST(UserCitiesTest, FormatsTheUserLineAndReadsItBack) {
   struct Case { UserCityInput input; std::string line, shown; };
   const Case cases[] = {
@@ -54,8 +52,7 @@ TEST(UserCitiesTest, FormatsTheUserLineAndReadsItBack) {
   EXPECT_EQ(Shown(*FieldsOfUserLine("48.9999 -002.000 9 3 C")), "49 0 N 2 0 E");
 }
 
-// Faults: a bound off by one (< for <=), a control byte or ";" let through,
-// a name the code page cannot hold written as "?".
+// Faults: a bound off by one, a control byte or ";" let through, an unencodable name taken.
 TEST(UserCitiesTest, RefusesBadInput) {
   struct Case { UserCityInput input; std::string refusal; };
   const std::string lat_deg = "Latitude : degrés entiers de 0 à 90.";
@@ -129,8 +126,7 @@ TEST(UserCitiesTest, LoadsTheUserSection) {
   EXPECT_EQ(entries[2].name, "Lima");
 }
 
-// Faults: old user lines kept, LF lines rewritten, no line end before an
-// appended header.
+// Faults: old user lines kept, LF lines rewritten, no line end before an appended header.
 TEST(UserCitiesTest, SavedFileKeepsEverythingBeforeTheHeader) {
   const std::string header = "; Villes d\xE9" "finies";
   const std::vector<std::string> users = {"48.850 -002.350 9 3 Paris", "-12.050 077.033 9 3 Lima"};
