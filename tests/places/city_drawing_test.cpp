@@ -30,6 +30,7 @@ std::vector<std::string_view> Lines(const std::vector<std::string>& owned) {
   return {owned.begin(), owned.end()};
 }
 
+// Faults: a class given another style, x or y mirrored, the file's west-positive sign ignored.
 TEST(CityDrawingTest, PlacesEachCityByItsClass) {
   // 12° N 22° E lies 2° north and 2° east of the centre: 1200 twips right
   // and up. West-positive longitudes as the file keeps them.
@@ -64,6 +65,7 @@ TEST(CityDrawingTest, PlacesEachCityByItsClass) {
   EXPECT_EQ(canvas.clears, 0);  // drawn on top of the map
 }
 
+// Faults: a zoom threshold taken as <= for <, a class named at the wrong zoom.
 TEST(CityDrawingTest, NamesByZoom) {
   const std::vector<std::string> file = {"10.000 -020.000 2 0 A", "10.000 -020.000 3 0 B",
                                          "10.000 -020.000 8 0 C", "10.000 -020.000 9 3 D"};
@@ -81,6 +83,7 @@ TEST(CityDrawingTest, NamesByZoom) {
   }
 }
 
+// Faults: an edge taken as < for <=, latitude and longitude swapped, a wrap added.
 TEST(CityDrawingTest, LimitsAreInclusiveAndDoNotWrap) {
   const std::pair<std::string, bool> cases[] = {
       {"15.000 -020.000 1 0 N", true},  {"15.001 -020.000 1 0 N", false},
@@ -106,6 +109,7 @@ TEST(CityDrawingTest, LimitsAreInclusiveAndDoNotWrap) {
   EXPECT_EQ(canvas.texts[0].text, "Near");
 }
 
+// Faults: a bad line stopping the drawing, a name not decoded from Windows-1252.
 TEST(CityDrawingTest, SkipsWhatIsNoCityAndGoesOn) {
   const std::vector<std::string> file = {
       "; Pays", "", " ", "10.000 -020.000 1 0 A;B", "garbage", "10.000 -020.000 x 0 Bad",
@@ -119,6 +123,7 @@ TEST(CityDrawingTest, SkipsWhatIsNoCityAndGoesOn) {
   EXPECT_EQ(canvas.texts[1].text, "Ici");
 }
 
+// Faults: the one-pixel floor dropped; a division by a zero scale.
 TEST(CityDrawingTest, CircleNeverBelowOnePixelAndNothingWithoutScales) {
   MapState m = Map(600);
   m.Pas_Inter = 0.05f;

@@ -11,6 +11,7 @@
 namespace pellamar {
 namespace {
 
+// Faults: fields read by position, a doubled blank splitting twice, a bad category taken.
 TEST(CityFileTest, ParseCityLineSplitsOnBlanks) {
   struct Case { std::string line; double lat, lon_west; char category;
                 std::string reserved, name; };
@@ -54,6 +55,7 @@ TEST(CityFileTest, ParseCityLineSplitsOnBlanks) {
   }
 }
 
+// Faults: a blank or ";" line classed as a heading; the header compared as UTF-8.
 TEST(CityFileTest, ClassifyCityLine) {
   const std::pair<std::string, CityLineKind> cases[] = {
       {"", CityLineKind::Empty}, {" ", CityLineKind::Empty}, {" \t ", CityLineKind::Empty},
@@ -70,6 +72,7 @@ TEST(CityFileTest, ClassifyCityLine) {
   }
 }
 
+// Faults: a CR inside a line taken as a line end; an empty last line added.
 TEST(CityFileTest, SplitsCrLfAndLfLines) {
   const std::pair<std::string, std::vector<std::string>> cases[] = {
       {"a\r\nb\r\n", {"a", "b"}},
@@ -86,6 +89,7 @@ TEST(CityFileTest, SplitsCrLfAndLfLines) {
   }
 }
 
+// Faults: bytes translated in reading; a missing file or a folder read as empty.
 TEST(CityFileTest, ReadsEveryByteOrNothing) {
   const auto folder = std::filesystem::temp_directory_path() /
                       ("pellamar_city_file_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));

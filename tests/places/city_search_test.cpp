@@ -38,6 +38,7 @@ std::vector<std::string> Names(const std::vector<CityMatch>& found) {
   return names;
 }
 
+// Faults: a case-sensitive match, accents not folded, a blank line or ";" line listed.
 TEST(CitySearchTest, NameSearch) {
   const std::pair<std::string, std::vector<std::string>> cases[] = {
       // Any case, anywhere in the line; the line with ";" never comes.
@@ -62,11 +63,13 @@ TEST(CitySearchTest, NameSearch) {
   EXPECT_EQ(found[0].line, "48.850 -002.350 9 3 Maison");
 }
 
+// Faults: the user section's header left out; the leading ";" kept.
 TEST(CitySearchTest, CountryListInFileOrder) {
   const std::vector<std::string> expected = {" Argentine", " France", " Vide", " Villes d\xE9" "finies"};
   EXPECT_EQ(ListCountries(Lines()), expected);
 }
 
+// Faults: a block cut at an empty line or at a block end before any city.
 TEST(CitySearchTest, CountryCities) {
   const std::pair<std::string, std::vector<std::string>> cases[] = {
       {" Argentine", {"Buenos Aires", "C\xF3rdoba"}},
@@ -86,7 +89,8 @@ TEST(CitySearchTest, CountryCities) {
   }
 }
 
-TEST(CitySearchTest, ChosenCityIsCentredAtZoom899AndClamped) {
+// Faults: the west-positive longitude not negated; a clamp dropped (centring: window test).
+TEST(CitySearchTest, ChosenCityIsClamped) {
   struct Case { std::string line; double lat, lon_east; };
   const Case cases[] = {
       {"048.857 -002.351 0 0 Paris", 48.857, 2.351},
@@ -100,12 +104,6 @@ TEST(CitySearchTest, ChosenCityIsCentredAtZoom899AndClamped) {
     ASSERT_TRUE(chosen.has_value());
     EXPECT_NEAR(chosen->place.lat_deg, c.lat, 1e-9);
     EXPECT_NEAR(chosen->place.lon_east_deg, c.lon_east, 1e-9);
-    MapState map;
-    map.ZOOMc = 100;  // zoomed in further: the choice still sets 899
-    CentreOnCity(map, chosen->place);
-    EXPECT_EQ(map.ZOOMc, 899);
-    EXPECT_FLOAT_EQ(map.LATCENTD, static_cast<float>(c.lat));
-    EXPECT_FLOAT_EQ(map.LONCENTD, static_cast<float>(c.lon_east));
   }
   EXPECT_FALSE(ChooseCity("Paris").has_value());
   EXPECT_EQ(ChooseCity("048.857 -002.351 0 0 Paris")->name, "Paris");

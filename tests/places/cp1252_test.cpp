@@ -7,6 +7,7 @@
 namespace pellamar {
 namespace {
 
+// Fault: a byte of the code page lost in a round trip.
 TEST(Cp1252Test, EveryByteRoundTrips) {
   int checked = 0;
   for (int b = 0; b < 256; ++b) {
@@ -18,6 +19,7 @@ TEST(Cp1252Test, EveryByteRoundTrips) {
   EXPECT_EQ(checked, 256);
 }
 
+// Faults: the 0x80-0x9F block taken as Latin-1.
 TEST(Cp1252Test, KnownCharacters) {
   // Code page chart: E9 é, 80 €, 8C Œ, 9C œ, 92 ’, 9F Ÿ, A0 no-break space.
   const std::pair<std::string, std::string> cases[] = {
@@ -32,6 +34,7 @@ TEST(Cp1252Test, KnownCharacters) {
   }
 }
 
+// Faults: an unknown character or broken UTF-8 written as "?".
 TEST(Cp1252Test, RefusesWhatTheCodePageLacks) {
   // Ł (U+0141), a CJK character, an emoji, and broken UTF-8.
   for (const char* text : {"Łódź", "東京", "😀", "\xC3", "a\xE9z", "\x80"}) {
@@ -40,6 +43,7 @@ TEST(Cp1252Test, RefusesWhatTheCodePageLacks) {
   }
 }
 
+// Faults: accented capitals not lowered; × and ß changed.
 TEST(Cp1252Test, LowerCaseKeepsAccents) {
   EXPECT_EQ(Cp1252Lower("PARIS \xC9vry \x8A\x8C\x8E\x9F \xD7\xDE\xDF 9 3"),
             "paris \xE9vry \x9A\x9C\x9E\xFF \xD7\xFE\xDF 9 3");

@@ -15,6 +15,7 @@ struct PositionCase {
   const char* caption;
 };
 
+// Faults: minutes rounded without the locator, a second not carried, a hemisphere wrong.
 TEST(ShowPosition, WritesHemispheresDegreesMinutesAndSeconds) {
   const PositionCase cases[] = {
       // 48°51'24.0", 2°21'02.999" (Paris); field J/N, square 1/8, subsquare E/U.
@@ -46,6 +47,7 @@ TEST(ShowPosition, WritesHemispheresDegreesMinutesAndSeconds) {
   }
 }
 
+// Faults: the subsquare from more than three decimals, west not mirrored, seconds left out.
 TEST(ToLocator, SubsquaresFollowTheFirstThreeDecimalsOfTheTenths) {
   // Each row: a place and its locator, worked by hand from
   // x = (lon + 180) / 20 and y = (lat + 90) / 10.
@@ -63,6 +65,8 @@ TEST(ToLocator, SubsquaresFollowTheFirstThreeDecimalsOfTheTenths) {
       {{0, 0, 0}, "N", {2, 30, 0}, "W", "IJ80SA"},
       // y = (90 - 45.5) / 10 = 4.45 -> field E, square 4, 0.024 × 500 = 12 -> 'M'.
       {{45, 30, 0}, "S", {0, 0, 0}, "E", "JE04AM"},
+      // The seconds count: 0°05'03" E is x = 9.0042, 0.042 × 24 -> 'B'.
+      {{0, 0, 0}, "N", {0, 5, 3}, "E", "JJ00BA"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.locator);
@@ -70,6 +74,7 @@ TEST(ToLocator, SubsquaresFollowTheFirstThreeDecimalsOfTheTenths) {
   }
 }
 
+// Fault: truncation toward zero instead of floor for negative degrees.
 TEST(ConvertDegree, GivesTheRoundedSecondsOfArc) {
   EXPECT_EQ(Convert_Degree(48.856667), "24");  // 48°51'24.0"
   EXPECT_EQ(Convert_Degree(2.350833), "3");    // no leading zero

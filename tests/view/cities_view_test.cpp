@@ -1,9 +1,9 @@
+// The cities in the real window, offscreen: the box, the search and country
+// panels, the city editor and its saves.
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,20 +11,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <fstream>
-#include <functional>
 #include <string>
-#include <unistd.h>
 
 #include "map/view/map_picture.h"
 #include "places/view/search_panels.h"
-#include "platform/memory_settings_store.h"
 #include "shell/view/config_panel.h"
-#include "shell/view/main_window.h"
-#include "support/recording_notice.h"
+#include "support/window_fixture.h"
 #include "support/without_permission_override.h"
 #include "windows/view/city_editor.h"
 
@@ -33,19 +25,10 @@ namespace {
 
 const std::string kHeader = "; Villes d\xE9" "finies";
 // A small city file in the shipped form, with one user city (Windows-1252).
-const std::string kCities = "; France\r\n048.857 -002.351 0 0 Paris\r\n043.297 -005.381 1 0 Marseille\r\n"
-                            "; \r\n; P\xE9rou\r\n-12.046 0077.043 0 0 Lima\r\n; \r\n \r\n; \r\n" +
-                            kHeader + "\r\n; \r\n-22.900 043.200 9 3 Rio\r\n";
-
-std::string ReadAll(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return "<absent>";
-  return f.readAll().toStdString();
-}
-
-void WriteAll(const QString& path, const std::string& bytes) {
-  std::ofstream(path.toStdString(), std::ios::binary | std::ios::trunc) << bytes;
-}
+const std::string kBeforeHeader = "; France\r\n048.857 -002.351 0 0 Paris\r\n043.297 -005.381 1 0 Marseille\r\n"
+                                  "; \r\n; P\xE9rou\r\n-12.046 0077.043 0 0 Lima\r\n; \r\n \r\n; \r\n";
+const std::string kCities = kBeforeHeader + kHeader + "\r\n; \r\n-22.900 043.200 9 3 Rio\r\n";
+const std::string kFileError = "Erreur à l'ouverture du fichier: Villes";
 
 // Counts the picture's pixels that are not white.
 int InkedPixels(MapPicture* picture) {
@@ -57,61 +40,51 @@ int InkedPixels(MapPicture* picture) {
   return inked;
 }
 
-// Runs `act` on the modal window once it is open.
-void WhenModalOpens(std::function<void(CityEditor&)> act) {
-  QTimer::singleShot(0, [act] {
-    auto* editor = qobject_cast<CityEditor*>(QApplication::activeModalWidget());
-    ASSERT_NE(editor, nullptr);
-    act(*editor);
-  });
-}
-
-class CitiesViewTest : public ::testing::Test {
+class CitiesViewTest : public testing::WindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(folder_.isValid());
-    std::ofstream(folder_.filePath("totale.Asc").toStdString(), std::ios::binary) << "0.5 0.3\r\n";
-    WriteAll(CityFile(), kCities);
+    WindowTest::SetUp();
+    WriteFile("Villes.txt", kCities);
   }
-  QString CityFile() const { return folder_.filePath("Villes.txt"); }
-  // The per-user folder is the test's own, never the real home's.
-  MainWindowServices Services() {
-    MainWindowServices s{&clock_, &settings_, &notice_, folder_.path(), false};
-    s.user_data_folder = user_.filePath("donnees/pellamar");
-    return s;
+  QString CityFile() const { return FilePath("Villes.txt"); }
+  CityEditorFiles Files() const { return {CityFile(), CityFile()}; }
+  static void Type(CityEditor& e, const char* name, const char* lat_m, bool north, const char* lon_m, bool east) {
+    e.Name()->setText(QString::fromUtf8(name));
+    e.LatDegrees()->setText("48");
+    e.LatMinutes()->setText(lat_m);
+    (north ? e.North() : e.South())->click();
+    e.LonDegrees()->setText("2");
+    e.LonMinutes()->setText(lon_m);
+    (east ? e.East() : e.West())->click();
   }
-
-  QTemporaryDir folder_;
-  QTemporaryDir user_;
-  FixedClock clock_{{2007, 3, 21}, 12 * 3600, 0};
-  MemorySettingsStore settings_;
-  testing::RecordingNotice notice_;
+  static void AddParis(CityEditor& e) {
+    Type(e, "Paris", "51", true, "21", true);
+    e.Add()->click();
+  }
 };
+using CityEditorTest = CitiesViewTest;
 
+// Faults: a wrong caption; clearing the box without a rebuild, or checking it with one.
 TEST_F(CitiesViewTest, CitiesComeAndGoWithTheBox) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   EXPECT_EQ(window.CityFileForReading(), CityFile());
   EXPECT_EQ(window.CityFileForWriting(), CityFile());
   QCheckBox* villes = window.Config()->Cities();
   EXPECT_EQ(villes->text(), "Villes.");
   EXPECT_EQ(villes->toolTip(), "Afficher ou non les villes sur la carte.");
   const int with_cities = InkedPixels(window.Picture());
-  // Clearing the box rebuilds at once, without the cities.
   villes->click();
   EXPECT_EQ(window.RebuildCount(), 2);
-  const int without = InkedPixels(window.Picture());
-  EXPECT_LT(without, with_cities);
-  // Checking it draws them over the map, without a rebuild.
+  EXPECT_LT(InkedPixels(window.Picture()), with_cities);
   villes->click();
   EXPECT_EQ(window.RebuildCount(), 2);
   EXPECT_EQ(InkedPixels(window.Picture()), with_cities);
   EXPECT_TRUE(notice_.messages.empty());
 }
 
+// Faults: the chosen city's sign, zoom, rebuild or Label7 wrong; no match leaving old rows.
 TEST_F(CitiesViewTest, SearchAndChooseParis) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   SearchPanel* search = window.CitySearch();
   EXPECT_EQ(search->Search()->text(), "Chercher");
   EXPECT_EQ(search->Search()->toolTip(), "Lancer la recherche");
@@ -123,20 +96,15 @@ TEST_F(CitiesViewTest, SearchAndChooseParis) {
   EXPECT_EQ(search->Names()->item(0)->text(), "Paris");
   ASSERT_EQ(window.CityLines()->count(), 1);
   EXPECT_EQ(window.CityLines()->item(0)->text(), "048.857 -002.351 0 0 Paris");
-
-  const int rebuilds = window.RebuildCount();
-  QListWidget* list2 = search->Names();
-  QTest::mouseClick(list2->viewport(), Qt::LeftButton, {}, list2->visualItemRect(list2->item(0)).center());
+  ClickRow(search->Names(), 0);
   EXPECT_FLOAT_EQ(window.Map().LATCENTD, 48.857f);
-  EXPECT_FLOAT_EQ(window.Map().LONCENTD, 2.351f);  // the file is west positive
+  EXPECT_FLOAT_EQ(window.Map().LONCENTD, 2.351f);
   EXPECT_EQ(window.Map().ZOOMc, 899);
-  EXPECT_EQ(window.RebuildCount(), rebuilds + 1);
+  EXPECT_EQ(window.RebuildCount(), 2);
   QLabel* label7 = window.Config()->ChosenCity();
   EXPECT_EQ(label7->text(), "Paris");
   EXPECT_FALSE(label7->isHidden());
   EXPECT_EQ(label7->font().family(), "Arial");
-
-  // No match empties the lists and leaves List2 as it was.
   search->Query()->setText("zzz");
   search->Search()->click();
   EXPECT_EQ(search->Names()->count(), 0);
@@ -145,9 +113,9 @@ TEST_F(CitiesViewTest, SearchAndChooseParis) {
   EXPECT_TRUE(notice_.messages.empty());
 }
 
+// Faults: "fermer" or List3 misplaced; another country's rows; closing clearing List2.
 TEST_F(CitiesViewTest, CountryListAndClose) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   CountryPanel* panel = window.CountryList();
   EXPECT_EQ(panel->Hint()->text(), "Sélectionnez un pays, puis une ville dans la liste du dessus");
   EXPECT_EQ(panel->Close()->text(), "fermer");
@@ -158,169 +126,142 @@ TEST_F(CitiesViewTest, CountryListAndClose) {
   const double k = window.Picture()->TwipsPerPixel();
   EXPECT_NEAR(panel->Close()->y() * k, frame2->height() * k - 500, 2 * k);
   EXPECT_NEAR(panel->Countries()->height() * k, frame2->height() * k - 1300, 2 * k);
-
   QListWidget* list3 = panel->Countries();
   ASSERT_EQ(list3->count(), 3);
   EXPECT_EQ(list3->item(0)->text(), " France");
   EXPECT_EQ(list3->item(1)->text(), " Pérou");
   EXPECT_EQ(list3->item(2)->text(), " Villes définies");
-  QTest::mouseClick(list3->viewport(), Qt::LeftButton, {}, list3->visualItemRect(list3->item(2)).center());
   QListWidget* list2 = window.CitySearch()->Names();
-  ASSERT_EQ(list2->count(), 1);
-  EXPECT_EQ(list2->item(0)->text(), "Rio");
-  QTest::mouseClick(list3->viewport(), Qt::LeftButton, {}, list3->visualItemRect(list3->item(1)).center());
-  ASSERT_EQ(list2->count(), 1);
-  EXPECT_EQ(list2->item(0)->text(), "Lima");
+  const struct { int row; const char *name, *line; } rows[] = {
+      {2, "Rio", "-22.900 043.200 9 3 Rio"}, {1, "Lima", "-12.046 0077.043 0 0 Lima"}};
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    ClickRow(list3, r.row);
+    ASSERT_EQ(list2->count(), 1);
+    EXPECT_EQ(list2->item(0)->text(), r.name);
+    ASSERT_EQ(window.CityLines()->count(), 1);
+    EXPECT_EQ(window.CityLines()->item(0)->text(), r.line);
+  }
   EXPECT_FALSE(list2->isHidden());
-  // The hidden companion list holds this country's lines alone, row for row.
-  ASSERT_EQ(window.CityLines()->count(), 1);
-  EXPECT_EQ(window.CityLines()->item(0)->text(), "-12.046 0077.043 0 0 Lima");
-
   window.CitySearch()->Query()->setText("x");
   panel->Close()->click();
   EXPECT_TRUE(frame2->isHidden());
   EXPECT_TRUE(list2->isHidden());
-  EXPECT_EQ(list2->count(), 1);  // hidden, not cleared
+  EXPECT_EQ(list2->count(), 1);
   EXPECT_TRUE(window.CitySearch()->Query()->text().isEmpty());
 }
 
+// Fault: a reader (start, search, country list) silent on a missing file.
 TEST_F(CitiesViewTest, EveryReaderReportsAMissingFile) {
   QFile::remove(CityFile());
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
-  EXPECT_EQ(notice_.messages, std::vector<std::string>{"Erreur à l'ouverture du fichier: Villes"});
+  MainWindow& window = Start();
+  EXPECT_EQ(notice_.messages, std::vector<std::string>{kFileError});
   window.CitySearch()->Query()->setText("par");
   window.CitySearch()->Search()->click();
   window.OpenCountryList();
-  EXPECT_EQ(notice_.messages.size(), 3u);
-  EXPECT_EQ(notice_.messages.back(), "Erreur à l'ouverture du fichier: Villes");
+  EXPECT_EQ(notice_.messages, std::vector<std::string>(3, kFileError));
 }
 
-class CityEditorTest : public CitiesViewTest {
- protected:
-  CityEditorFiles Files() const { return {CityFile(), CityFile()}; }
-  static void Type(CityEditor& e, const char* name, const char* lat_d, const char* lat_m, bool north,
-                   const char* lon_d, const char* lon_m, bool east) {
-    e.Name()->setText(QString::fromUtf8(name));
-    e.LatDegrees()->setText(lat_d);
-    e.LatMinutes()->setText(lat_m);
-    (north ? e.North() : e.South())->click();
-    e.LonDegrees()->setText(lon_d);
-    e.LonMinutes()->setText(lon_m);
-    (east ? e.East() : e.West())->click();
-  }
-};
-
+// Faults: a wrong caption; "Supprimer" or "Enregistrer" enabled at start.
 TEST_F(CityEditorTest, CaptionsAndStartingState) {
   CityEditor editor(Files(), notice_, QIcon(QPixmap(16, 16)));
   EXPECT_EQ(editor.windowTitle(), "Villes définies par l'utilisateur");
   EXPECT_TRUE(editor.isModal());
-  EXPECT_EQ(editor.North()->text(), "Nord");
-  EXPECT_EQ(editor.South()->text(), "Sud");
-  EXPECT_EQ(editor.East()->text(), "Est");
-  EXPECT_EQ(editor.West()->text(), "Ouest");
-  EXPECT_EQ(editor.Add()->text(), "Ajouter");
-  EXPECT_EQ(editor.Remove()->text(), "Supprimer");
-  EXPECT_EQ(editor.Save()->text(), "Enregistrer");
-  EXPECT_EQ(editor.Back()->text(), "Retour");
+  const std::pair<QAbstractButton*, const char*> buttons[] = {
+      {editor.North(), "Nord"}, {editor.South(), "Sud"},         {editor.East(), "Est"},
+      {editor.West(), "Ouest"}, {editor.Add(), "Ajouter"},       {editor.Remove(), "Supprimer"},
+      {editor.Save(), "Enregistrer"}, {editor.Back(), "Retour"},
+  };
+  for (const auto& [button, caption] : buttons) EXPECT_EQ(button->text(), caption);
   EXPECT_FALSE(editor.Back()->icon().isNull());
   EXPECT_FALSE(editor.Remove()->isEnabled());
   EXPECT_FALSE(editor.Save()->isEnabled());
   ASSERT_EQ(editor.Names()->count(), 1);
   EXPECT_EQ(editor.Names()->item(0)->text(), "Rio");
-  for (const char* caption : {"Nom de la ville.", "Latitude", "Longitude", " °", " '"}) {
-    bool found = false;
-    for (const QLabel* l : editor.findChildren<QLabel*>()) found = found || l->text() == caption;
-    for (const QWidget* w : editor.findChildren<QWidget*>()) {
-      if (auto* g = qobject_cast<const QGroupBox*>(w)) found = found || g->title() == caption;
-    }
-    EXPECT_TRUE(found) << caption;
-  }
+  QStringList captions;
+  for (const QLabel* l : editor.findChildren<QLabel*>()) captions << l->text();
+  for (const QGroupBox* g : editor.findChildren<QGroupBox*>()) captions << g->title();
+  for (const char* caption : {"Nom de la ville.", "Latitude", "Longitude", " °", " '"})
+    EXPECT_TRUE(captions.contains(QString::fromUtf8(caption))) << caption;
 }
 
+// Faults: fields from the wrong coordinate or hemisphere; "Ajouter" stale; early write.
 TEST_F(CityEditorTest, AddSelectRemoveAndSave) {
   CityEditor editor(Files(), notice_, QIcon());
-  Type(editor, "Paris", "48", "51", true, "2", "21", true);
-  editor.Add()->click();
-  ASSERT_EQ(editor.Names()->count(), 2);
-  EXPECT_EQ(editor.Names()->item(1)->text(), "Paris");
+  AddParis(editor);
+  QListWidget* list3 = editor.Names();
+  ASSERT_EQ(list3->count(), 2);
+  EXPECT_EQ(list3->item(1)->text(), "Paris");
   EXPECT_TRUE(editor.Save()->isEnabled());
   EXPECT_TRUE(editor.Add()->isEnabled());  // the same city may be added twice
-
-  // Selecting Rio (22°54' S, 43°12' W) fills every field.
-  QListWidget* list3 = editor.Names();
-  QTest::mouseClick(list3->viewport(), Qt::LeftButton, {}, list3->visualItemRect(list3->item(0)).center());
-  EXPECT_EQ(editor.Name()->text(), "Rio");
-  EXPECT_EQ(editor.LatDegrees()->text(), "22");
-  EXPECT_EQ(editor.LatMinutes()->text(), "54");
-  EXPECT_TRUE(editor.South()->isChecked());
-  EXPECT_EQ(editor.LonDegrees()->text(), "43");
-  EXPECT_EQ(editor.LonMinutes()->text(), "12");
-  EXPECT_TRUE(editor.West()->isChecked());
-  EXPECT_TRUE(editor.Remove()->isEnabled());
-  EXPECT_FALSE(editor.Add()->isEnabled());
+  // Rio (22°54' S, 43°12' W), then Paris as typed.
+  const struct { int row; const char *name, *lat_d, *lat_m, *lon_d, *lon_m; bool north, east; } rows[] = {
+      {0, "Rio", "22", "54", "43", "12", false, false}, {1, "Paris", "48", "51", "2", "21", true, true}};
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    ClickRow(list3, r.row);
+    EXPECT_EQ(editor.Name()->text(), r.name);
+    EXPECT_EQ(editor.LatDegrees()->text(), r.lat_d);
+    EXPECT_EQ(editor.LatMinutes()->text(), r.lat_m);
+    EXPECT_EQ(editor.North()->isChecked(), r.north);
+    EXPECT_EQ(editor.LonDegrees()->text(), r.lon_d);
+    EXPECT_EQ(editor.LonMinutes()->text(), r.lon_m);
+    EXPECT_EQ(editor.East()->isChecked(), r.east);
+    EXPECT_TRUE(editor.Remove()->isEnabled());
+    EXPECT_FALSE(editor.Add()->isEnabled());
+  }
   editor.LonMinutes()->setText("13");
   EXPECT_TRUE(editor.Add()->isEnabled());
-
-  // Paris reads back as typed.
-  QTest::mouseClick(list3->viewport(), Qt::LeftButton, {}, list3->visualItemRect(list3->item(1)).center());
-  EXPECT_EQ(editor.LatMinutes()->text(), "51");
-  EXPECT_TRUE(editor.North()->isChecked());
-  EXPECT_EQ(editor.LonMinutes()->text(), "21");
-  EXPECT_TRUE(editor.East()->isChecked());
-
   list3->setCurrentRow(0);
   editor.Remove()->click();
   ASSERT_EQ(list3->count(), 1);
   EXPECT_EQ(list3->item(0)->text(), "Paris");
-  EXPECT_EQ(ReadAll(CityFile()), kCities);  // nothing written before "Enregistrer"
+  EXPECT_EQ(ReadAll(CityFile()), kCities);
   editor.Save()->click();
   EXPECT_TRUE(editor.Saved());
   EXPECT_FALSE(editor.Save()->isEnabled());
-  const std::string before_header = kCities.substr(0, kCities.find(kHeader));
-  EXPECT_EQ(ReadAll(CityFile()), before_header + kHeader + "\r\n; \r\n48.850 -002.350 9 3 Paris\r\n");
+  EXPECT_EQ(ReadAll(CityFile()), kBeforeHeader + kHeader + "\r\n; \r\n48.850 -002.350 9 3 Paris\r\n");
   EXPECT_TRUE(notice_.messages.empty());
 }
 
+// Faults: a refusal without a beep, a message for an empty name, a refused city added.
 TEST_F(CityEditorTest, RefusedInputBeepsAndAddsNothing) {
   CityEditor editor(Files(), notice_, QIcon());
-  Type(editor, "", "48", "51", true, "2", "21", true);
-  editor.Add()->click();
-  EXPECT_EQ(notice_.beeps, 1);
-  EXPECT_TRUE(notice_.messages.empty());  // an empty name only beeps
-  Type(editor, "Nulle part", "48", "60", true, "2", "21", true);
-  editor.Add()->click();
-  EXPECT_EQ(notice_.beeps, 2);
-  EXPECT_EQ(notice_.messages, std::vector<std::string>{"Latitude : minutes de 0 à moins de 60."});
-  Type(editor, "A;B", "48", "0", true, "2", "0", true);
-  editor.Add()->click();
-  EXPECT_EQ(notice_.beeps, 3);
+  const struct { const char *name, *lat_m; const char* message; } cases[] = {
+      {"", "51", nullptr}, {"Nulle part", "60", "Latitude : minutes de 0 à moins de 60."}, {"A;B", "0", nullptr}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    notice_ = {};
+    Type(editor, c.name, c.lat_m, true, "21", true);
+    editor.Add()->click();
+    EXPECT_EQ(notice_.beeps, 1);
+    if (c.message) EXPECT_EQ(notice_.messages, std::vector<std::string>{c.message});
+    if (*c.name == '\0') EXPECT_TRUE(notice_.messages.empty());
+  }
   EXPECT_EQ(editor.Names()->count(), 1);
   EXPECT_FALSE(editor.Save()->isEnabled());
 }
 
+// Faults: a failed save that harms the old file, reports success, or says nothing.
 TEST_F(CityEditorTest, FailedSaveKeepsTheOldFile) {
   enum class Fault { ReadOnlyFile, ReadOnlyFolder, MissingFolder, MissingOldFile };
   for (const Fault fault : {Fault::ReadOnlyFile, Fault::ReadOnlyFolder, Fault::MissingFolder, Fault::MissingOldFile}) {
     SCOPED_TRACE(static_cast<int>(fault));
     notice_ = {};
-    WriteAll(CityFile(), kCities);
-    const QString target = fault == Fault::MissingFolder ? folder_.filePath("absent/Villes.txt") : CityFile();
+    WriteFile("Villes.txt", kCities);
+    const QString target = fault == Fault::MissingFolder ? FilePath("absent/Villes.txt") : CityFile();
     CityEditor editor({CityFile(), target}, notice_, QIcon());
-    Type(editor, "Paris", "48", "51", true, "2", "21", true);
-    editor.Add()->click();
+    AddParis(editor);
     if (fault == Fault::ReadOnlyFile) QFile::setPermissions(CityFile(), QFile::ReadOwner);
     if (fault == Fault::ReadOnlyFolder) QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner);
     if (fault == Fault::MissingOldFile) QFile::remove(CityFile());
     {
-      // Run as root (as in CI), the modes bind only without the override.
-      testing::WithoutPermissionOverride lowered;
+      testing::WithoutPermissionOverride lowered;  // run as root, the modes bind only without it
       ASSERT_TRUE(lowered.ModesBind());
       editor.Save()->click();
     }
     QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile::setPermissions(CityFile(), QFile::ReadOwner | QFile::WriteOwner);
-    // No old file: nothing to keep, and nothing written.
     EXPECT_EQ(ReadAll(CityFile()), fault == Fault::MissingOldFile ? "<absent>" : kCities);
     EXPECT_FALSE(editor.Saved());
     EXPECT_FALSE(editor.Save()->isEnabled());
@@ -330,24 +271,22 @@ TEST_F(CityEditorTest, FailedSaveKeepsTheOldFile) {
   }
 }
 
+// Faults: a copy made by merely opening the editor; the copy not read after a restart.
 TEST_F(CityEditorTest, AReadOnlyProgramFolderGetsAUserCopyOnTheFirstSaveOnly) {
-  const MainWindowServices services = Services();
-  const QString copy = services.user_data_folder + "/Villes.txt";
+  const QString user_folder = Services().user_data_folder;
+  const QString copy = user_folder + "/Villes.txt";
   ASSERT_TRUE(QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner));
   {
     testing::WithoutPermissionOverride lowered;
     ASSERT_TRUE(lowered.ModesBind());
-    MainWindow window(services);
-    window.StartUp(QSize(1200, 800));
+    MainWindow& window = Start();
     EXPECT_EQ(window.CityFileForReading(), CityFile());
     EXPECT_EQ(window.CityFileForWriting(), copy);
-    // Opening and leaving the editor makes neither the copy nor its folder.
-    WhenModalOpens([](CityEditor& e) { e.Back()->click(); });
+    WhenModalOpens<CityEditor>([](CityEditor& e) { e.Back()->click(); });
     window.OpenCityEditor();
-    EXPECT_FALSE(QFileInfo::exists(services.user_data_folder));
-    WhenModalOpens([](CityEditor& e) {
-      Type(e, "Paris", "48", "51", true, "2", "21", true);
-      e.Add()->click();
+    EXPECT_FALSE(QFileInfo::exists(user_folder));
+    WhenModalOpens<CityEditor>([](CityEditor& e) {
+      AddParis(e);
       e.Save()->click();
       e.Back()->click();
     });
@@ -355,84 +294,74 @@ TEST_F(CityEditorTest, AReadOnlyProgramFolderGetsAUserCopyOnTheFirstSaveOnly) {
   }
   QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   EXPECT_TRUE(notice_.messages.empty());
-  EXPECT_EQ(ReadAll(CityFile()), kCities);  // the shipped file is untouched
-  const std::string before_header = kCities.substr(0, kCities.find(kHeader));
-  EXPECT_EQ(ReadAll(copy),
-            before_header + kHeader + "\r\n; \r\n-22.900 043.200 9 3 Rio\r\n48.850 -002.350 9 3 Paris\r\n");
-  // After a restart every reader reads the copy, and so does the editor.
-  MainWindow again(services);
-  again.StartUp(QSize(1200, 800));
+  EXPECT_EQ(ReadAll(CityFile()), kCities);
+  EXPECT_EQ(ReadAll(copy), kBeforeHeader + kHeader +
+                               "\r\n; \r\n-22.900 043.200 9 3 Rio\r\n48.850 -002.350 9 3 Paris\r\n");
+  MainWindow& again = Start();
   EXPECT_EQ(again.CityFileForReading(), copy);
   EXPECT_EQ(again.CityFileForWriting(), copy);
-  WhenModalOpens([](CityEditor& e) {
-    ASSERT_EQ(e.Names()->count(), 2);
-    EXPECT_EQ(e.Names()->item(1)->text(), "Paris");
+  WhenModalOpens<CityEditor>([](CityEditor& e) {
+    EXPECT_EQ(e.Names()->count(), 2);
     e.Back()->click();
   });
   again.OpenCityEditor();
 }
 
+// Faults: a question after a mere selection; Escape or the close box leaving unasked.
 TEST_F(CityEditorTest, LeavingAsksOnlyWithUnsavedChanges) {
-  const std::string question = "Retour ?: Votre modification n'a pas été enregistrée, Continuer ?";
-  {
-    // A city selected ("Supprimer" enabled) but nothing changed: no question.
+  for (const bool change : {false, true}) {
+    SCOPED_TRACE(change);
+    notice_ = {};
     CityEditor editor(Files(), notice_, QIcon());
     editor.show();
-    QListWidget* list3 = editor.Names();
-    QTest::mouseClick(list3->viewport(), Qt::LeftButton, {}, list3->visualItemRect(list3->item(0)).center());
+    ClickRow(editor.Names(), 0);
     ASSERT_TRUE(editor.Remove()->isEnabled());
+    if (!change) {
+      editor.Back()->click();
+      EXPECT_TRUE(notice_.questions.empty());
+      EXPECT_FALSE(editor.isVisible());
+      continue;
+    }
+    editor.Remove()->click();
     editor.Back()->click();
-    EXPECT_TRUE(notice_.questions.empty());
+    QTest::keyClick(&editor, Qt::Key_Escape);
+    editor.close();
+    EXPECT_EQ(notice_.questions,
+              std::vector<std::string>(3, "Retour ?: Votre modification n'a pas été enregistrée, Continuer ?"));
+    EXPECT_TRUE(editor.isVisible());
+    notice_.answer_yes = true;
+    editor.Back()->click();
     EXPECT_FALSE(editor.isVisible());
+    EXPECT_FALSE(editor.Saved());
+    EXPECT_EQ(ReadAll(CityFile()), kCities);
   }
-  CityEditor editor(Files(), notice_, QIcon());
-  editor.show();
-  QListWidget* list3 = editor.Names();
-  QTest::mouseClick(list3->viewport(), Qt::LeftButton, {}, list3->visualItemRect(list3->item(0)).center());
-  editor.Remove()->click();
-  // "Retour", Escape and the close box all ask; No stays.
-  editor.Back()->click();
-  QTest::keyClick(&editor, Qt::Key_Escape);
-  editor.close();
-  EXPECT_EQ(notice_.questions, std::vector<std::string>(3, question));
-  EXPECT_TRUE(editor.isVisible());
-  notice_.answer_yes = true;
-  editor.Back()->click();
-  EXPECT_FALSE(editor.isVisible());
-  EXPECT_FALSE(editor.Saved());
-  EXPECT_EQ(ReadAll(CityFile()), kCities);
 }
 
+// Faults: the clicked place not passed on; the timer running; a rebuild without a save.
 TEST_F(CitiesViewTest, DefineThisPlaceFillsTheEditorAndRebuildsOnlyAfterASave) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   ASSERT_TRUE(window.Timer()->isActive());
-  auto* mdef = window.findChild<QAction*>("MDEF");
+  auto* mdef = Find<QAction>(window, "MDEF");
   ASSERT_NE(mdef, nullptr);
   EXPECT_TRUE(mdef->isEnabled());
-  // A right click on the centre of the map: 0°, 0°.
-  emit window.Picture()->released(Qt::RightButton, QPointF(window.Map().Xc, window.Map().Yc));
+  emit window.Picture()->released(Qt::RightButton, QPointF(window.Map().Xc, window.Map().Yc));  // 0°, 0°
   ASSERT_TRUE(window.PopupPlace().has_value());
-
   bool timer_ran = true;
-  WhenModalOpens([&](CityEditor& e) {
+  WhenModalOpens<CityEditor>([&](CityEditor& e) {
     timer_ran = window.Timer()->isActive();
-    EXPECT_TRUE(e.South()->isChecked());  // exactly 0 is south and west
+    EXPECT_TRUE(e.South()->isChecked());
     EXPECT_TRUE(e.West()->isChecked());
-    EXPECT_EQ(e.LatDegrees()->text(), "0");
-    EXPECT_EQ(e.LatMinutes()->text(), "0");
-    EXPECT_EQ(e.LonDegrees()->text(), "0");
-    EXPECT_EQ(e.LonMinutes()->text(), "0");
+    for (QLineEdit* box : {e.LatDegrees(), e.LatMinutes(), e.LonDegrees(), e.LonMinutes()})
+      EXPECT_EQ(box->text(), "0");
     EXPECT_TRUE(e.Name()->text().isEmpty());
     EXPECT_TRUE(e.Add()->isEnabled());
     e.Back()->click();
   });
   mdef->trigger();
   EXPECT_FALSE(timer_ran);
-  EXPECT_EQ(window.RebuildCount(), 1);  // closed without saving
+  EXPECT_EQ(window.RebuildCount(), 1);
   EXPECT_TRUE(window.Timer()->isActive());
-
-  WhenModalOpens([](CityEditor& e) {
+  WhenModalOpens<CityEditor>([](CityEditor& e) {
     e.Name()->setText("Null Island");
     e.Add()->click();
     e.Save()->click();
@@ -441,11 +370,8 @@ TEST_F(CitiesViewTest, DefineThisPlaceFillsTheEditorAndRebuildsOnlyAfterASave) {
   mdef->trigger();
   EXPECT_EQ(window.RebuildCount(), 2);
   EXPECT_NE(ReadAll(CityFile()).find("-00.000 000.000 9 3 Null Island\r\n"), std::string::npos);
-
-  // The menu's entry opens the same editor, fields untouched.
-  WhenModalOpens([](CityEditor& e) {
+  WhenModalOpens<CityEditor>([](CityEditor& e) {
     EXPECT_TRUE(e.LatDegrees()->text().isEmpty());
-    EXPECT_EQ(e.Names()->count(), 2);
     e.Back()->click();
   });
   window.OpenCityEditor();

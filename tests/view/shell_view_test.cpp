@@ -7,22 +7,16 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <csignal>
-#include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
-
 #include "map/view/map_picture.h"
-#include "platform/memory_settings_store.h"
 #include "shell/view/command_line_parser.h"
 #include "shell/view/config_panel.h"
 #include "shell/view/help_opener.h"
@@ -30,7 +24,7 @@
 #include "shell/view/termination_watcher.h"
 #include "solar/view/dial_picture.h"
 #include "solar/view/sun_dials_panel.h"
-#include "support/recording_notice.h"
+#include "support/window_fixture.h"
 #include "windows/about.h"
 #include "windows/view/about_dialog.h"
 
@@ -39,94 +33,55 @@ namespace {
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
-class ShellWindowTest : public ::testing::Test {
+class ShellWindowTest : public testing::WindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(folder_.isValid());
-    std::ofstream(folder_.filePath("totale.Asc").toStdString(), std::ios::binary) << "0.5 0.3\r\n0.51 0.31\r\n";
-    std::ofstream(folder_.filePath("Villes.txt").toStdString(), std::ios::binary) << "; \r\n";  // no city
+    WindowTest::SetUp();
+    WriteFile("Villes.txt", "; \r\n");  // no city
+    clock_ = FixedClock({2007, 3, 21}, 12 * 3600, 1);
   }
-
-  MainWindowServices Services(bool write_settings = false) {
-    MainWindowServices s{&clock_, &settings_, &notice_, folder_.path(), write_settings};
-    s.open_url = [this](const QUrl& url) {
-      opened_.push_back(url);
-      return true;
-    };
-    return s;
-  }
-
-  template <typename T>
-  static T* Find(QWidget& w, const char* name) {
-    T* found = w.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-  }
-
-  QTemporaryDir folder_;
-  FixedClock clock_{{2007, 3, 21}, 12 * 3600, 1};
-  MemorySettingsStore settings_;
-  testing::RecordingNotice notice_;
-  std::vector<QUrl> opened_;
 };
 
+// The entries as "name:caption", a check mark as "[x]" or "[ ]".
+QString Entries(const QList<QAction*>& actions) {
+  QStringList out;
+  for (const QAction* a : actions)
+    out << a->objectName() + ':' + a->text() + (a->isCheckable() ? (a->isChecked() ? "[x]" : "[ ]") : "");
+  return out.join(" | ");
+}
+
+// Faults: an entry missing, reordered, misnamed, miscaptioned or checkable; the popup in the bar.
 TEST_F(ShellWindowTest, MenuBarAndPopupCarryTheirEntriesInOrder) {
   MainWindow window(Services());
-  QMenuBar* bar = window.menuBar();
-  const struct { const char* name; const char* caption; } top[] = {
-      {"Mquitter", "&Quitter"}, {"Mrecherche", "Recherche"}, {"Mconfig", "Configuration"}, {"Maide", "Aide"}};
-  const QList<QAction*> bar_actions = bar->actions();
-  ASSERT_EQ(bar_actions.size(), 4);
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(bar_actions[i]->objectName(), top[i].name);
-    EXPECT_EQ(bar_actions[i]->text(), U(top[i].caption));
-  }
-  EXPECT_EQ(bar_actions[0]->menu(), nullptr);
-  // The accelerator of "&Quitter" is Alt+Q.
-  EXPECT_EQ(QKeySequence::mnemonic(bar_actions[0]->text()), QKeySequence(Qt::ALT | Qt::Key_Q));
-
-  const struct {
-    const char* menu;
-    std::vector<std::pair<const char*, const char*>> entries;
-  } menus[] = {
-      {"Mrecherche", {{"Mpays", "Rechercher un Pays"}, {"MeffRech", "Effacer le module recherche"}}},
-      {"Mconfig",
-       {{"MNUIT", "Afficher la zone nuit"},
-        {"Msoleil", "Module Position du Soleil"},
-        {"MeffConfig", "Effacer le module Configuration"},
-        {"MajoutVille", "Modifier la liste des villes définies par l'utilisateur."},
-        {"MCoul", "Couleurs"}}},
-      {"Maide", {{"HELP", "Aide"}, {"MAbout", "A Propos"}}},
-      {"Mlieu", {{"MDEF", "Définir ce lieu"}}},
+  const std::pair<const char*, const char*> menus[] = {
+      {"", "Mquitter:&Quitter | Mrecherche:Recherche | Mconfig:Configuration | Maide:Aide"},
+      {"Mrecherche", "Mpays:Rechercher un Pays | MeffRech:Effacer le module recherche"},
+      {"Mconfig", "MNUIT:Afficher la zone nuit[x] | Msoleil:Module Position du Soleil[x] | "
+                  "MeffConfig:Effacer le module Configuration | "
+                  "MajoutVille:Modifier la liste des villes définies par l'utilisateur. | MCoul:Couleurs"},
+      {"Maide", "HELP:Aide | MAbout:A Propos"},
+      {"Mlieu", "MDEF:Définir ce lieu"},
   };
-  for (const auto& m : menus) {
-    SCOPED_TRACE(m.menu);
-    QMenu* menu = Find<QMenu>(window, m.menu);
-    ASSERT_NE(menu, nullptr);
-    const QList<QAction*> actions = menu->actions();
-    ASSERT_EQ(actions.size(), static_cast<qsizetype>(m.entries.size()));
-    for (std::size_t i = 0; i < m.entries.size(); ++i) {
-      EXPECT_EQ(actions[i]->objectName(), m.entries[i].first);
-      EXPECT_EQ(actions[i]->text(), U(m.entries[i].second));
-    }
+  for (const auto& [name, entries] : menus) {
+    SCOPED_TRACE(name);
+    const QWidget* holder = *name ? Find<QMenu>(window, name) : static_cast<QWidget*>(window.menuBar());
+    ASSERT_NE(holder, nullptr);
+    EXPECT_EQ(Entries(holder->actions()), U(entries));
   }
+  const QList<QAction*> bar = window.menuBar()->actions();
+  ASSERT_EQ(bar.size(), 4);
+  EXPECT_EQ(bar[0]->menu(), nullptr);
+  EXPECT_EQ(QKeySequence::mnemonic(bar[0]->text()), QKeySequence(Qt::ALT | Qt::Key_Q));
   // The popup is never in the bar; its caption is two blanks.
   QMenu* mlieu = Find<QMenu>(window, "Mlieu");
   EXPECT_EQ(mlieu->title(), "  ");
-  for (QAction* a : bar_actions) EXPECT_NE(a->menu(), mlieu);
-  // Only the two display entries carry a check mark, both checked at start.
-  for (const char* name : {"MNUIT", "Msoleil"}) {
-    QAction* a = Find<QAction>(window, name);
-    EXPECT_TRUE(a->isCheckable() && a->isChecked()) << name;
-  }
-  for (const char* name : {"Mpays", "MeffRech", "MeffConfig", "MajoutVille", "MCoul", "HELP", "MAbout"})
-    EXPECT_FALSE(Find<QAction>(window, name)->isCheckable()) << name;
+  for (QAction* a : bar) EXPECT_NE(a->menu(), mlieu);
   EXPECT_EQ(Find<QAction>(window, "HELP")->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
+// Faults: a wrong caption or tooltip; the refresh box not switching the timer both ways.
 TEST_F(ShellWindowTest, TheShellCommandsOfTheConfigurationPanelAndTheTimerSwitch) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   const struct { const char* name; const char* caption; const char* tooltip; } controls[] = {
       {"Command1", "Reset", "Relance l'affichage de la carte selon l'option \"Conserver cette carte\""},
       {"ChecMEM", "Conserver cette carte ",
@@ -152,9 +107,9 @@ TEST_F(ShellWindowTest, TheShellCommandsOfTheConfigurationPanelAndTheTimerSwitch
   EXPECT_EQ(window.Timer()->interval(), 800);
 }
 
+// Faults: an entry toggling the wrong panel; its two captions swapped or mistyped.
 TEST_F(ShellWindowTest, PanelEntriesHideAndShowTheirPanelsAndChangeTheirCaptions) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   const struct { const char* entry; const char* panel; const char* hidden; const char* shown; } cases[] = {
       {"MeffConfig", "FraConfig", "Afficher le module Configuration", "Effacer le module configuration"},
       {"MeffRech", "FraCherche", "Afficher le module Recherche", "Effacer le module Recherche"},
@@ -176,9 +131,9 @@ TEST_F(ShellWindowTest, PanelEntriesHideAndShowTheirPanelsAndChangeTheirCaptions
   EXPECT_TRUE(window.Config()->isVisible());
 }
 
+// Fault: the check mark not following the panel when a dial click hides it.
 TEST_F(ShellWindowTest, TheSunEntryHidesTheDialsAndItsCheckMarkFollowsThePanel) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   QAction* msoleil = Find<QAction>(window, "Msoleil");
   SunDialsPanel* dials = window.SunDials();
   ASSERT_TRUE(dials->isVisible());
@@ -198,11 +153,11 @@ TEST_F(ShellWindowTest, TheSunEntryHidesTheDialsAndItsCheckMarkFollowsThePanel) 
   EXPECT_TRUE(msoleil->isChecked());
 }
 
+// Faults: a button not opening the popup; the place swapped or stale; a rebuild.
 TEST_F(ShellWindowTest, ARightOrMiddleClickOpensThePopupOnThePlace) {
   for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
     SCOPED_TRACE(button);
-    MainWindow window(Services());
-    window.StartUp(QSize(1200, 800));
+    MainWindow& window = Start();
     MapPicture* picture = window.Picture();
     QTest::mouseMove(picture, QPoint(picture->width() / 2, picture->height() / 2));
     QTest::mouseClick(picture, button, Qt::NoModifier, QPoint(picture->width() / 2, picture->height() / 4));
@@ -217,8 +172,8 @@ TEST_F(ShellWindowTest, ARightOrMiddleClickOpensThePopupOnThePlace) {
   }
 }
 
+// Faults: "Reset" ignoring the keep box or zoom option; wrong whole-world zoom or centre.
 TEST_F(ShellWindowTest, ResetKeepsTheViewWhenKeptElseShowsTheWholeWorldOnZeroZero) {
-  // Kept: once is enough; not kept: the whole world whatever the zoom option.
   const std::pair<ZoomOption, bool> cases[] = {
       {ZoomOption::ZoomIn, true},
       {ZoomOption::ZoomIn, false},
@@ -227,8 +182,7 @@ TEST_F(ShellWindowTest, ResetKeepsTheViewWhenKeptElseShowsTheWholeWorldOnZeroZer
   };
   for (const auto& [option, keep] : cases) {
     SCOPED_TRACE(::testing::Message() << "option " << static_cast<int>(option) << " keep " << keep);
-    MainWindow window(Services());
-    window.StartUp(QSize(1200, 800));
+    MainWindow& window = Start();
     window.Config()->SetZoom(option);
     MapPicture* picture = window.Picture();
     // Move off 0°, 0° first: north-east of the centre.
@@ -259,6 +213,7 @@ TEST_F(ShellWindowTest, ResetKeepsTheViewWhenKeptElseShowsTheWholeWorldOnZeroZer
   }
 }
 
+// Faults: the command line's view not replacing the kept one, or not pinned.
 TEST_F(ShellWindowTest, TheChosenStartViewReplacesTheKeptOneWithinTheClickLimits) {
   settings_.Write("Config", "Zoom", "899");
   settings_.Write("Config", "LATCENTD", "1000");
@@ -273,6 +228,7 @@ TEST_F(ShellWindowTest, TheChosenStartViewReplacesTheKeptOneWithinTheClickLimits
       {std::nullopt, 0.5, 10, 0, 1},                      // the kept centre stays
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.minutes);
     MainWindow window(Services());
     window.ChooseStartView(c.centre, c.zoom);
     window.StartUp(QSize(800, 600));
@@ -304,6 +260,7 @@ void QuitBy(QuitPath path, MainWindow& window, const MemorySettingsStore& settin
   }
 }
 
+// Faults: a quit path skipping the settings or timer; the view written when not kept.
 TEST_F(ShellWindowTest, EveryQuitPathWritesMemAlwaysAndTheViewOnlyWhenKept) {
   for (QuitPath path : {QuitPath::Menu, QuitPath::CloseBox, QuitPath::Sigterm}) {
     for (bool keep : {false, true}) {
@@ -341,9 +298,9 @@ TEST_F(ShellWindowTest, EveryQuitPathWritesMemAlwaysAndTheViewOnlyWhenKept) {
   }
 }
 
+// Fault: a termination signal leaving a modal window open or the settings unwritten.
 TEST_F(ShellWindowTest, SigtermDuringTheAboutWindowClosesEveryWindowAndWritesTheSettings) {
-  MainWindow window(Services(true));
-  window.StartUp(QSize(800, 600));
+  MainWindow& window = Start(QSize(800, 600), true);
   TerminationWatcher watcher;
   ASSERT_TRUE(watcher.IsWatching());
   QObject::connect(&watcher, &TerminationWatcher::terminationRequested, &window, &QWidget::close);
@@ -372,15 +329,16 @@ TEST_F(ShellWindowTest, SigtermDuringTheAboutWindowClosesEveryWindowAndWritesThe
   EXPECT_FALSE(window.Timer()->isActive());
 }
 
+// Fault: the settings written again by a second quit.
 TEST_F(ShellWindowTest, QuittingTwiceWritesOnce) {
-  MainWindow window(Services(true));
-  window.StartUp(QSize(800, 600));
+  MainWindow& window = Start(QSize(800, 600), true);
   window.close();
   settings_.Write("Config", "MEM", "marker");
   window.Quit();
   EXPECT_EQ(settings_.Read("Config", "MEM", ""), "marker");
 }
 
+// Faults: the page tried first; no fallback when no program takes the help file; silence.
 TEST_F(ShellWindowTest, HelpPicksItsFileAndFallsBackOnOurPage) {
   const struct {
     bool chm, html, handler_takes_chm;
@@ -417,32 +375,27 @@ TEST_F(ShellWindowTest, HelpPicksItsFileAndFallsBackOnOurPage) {
   }
 }
 
+// Faults: F1 or the entry not wired, or opening another folder's help.
 TEST_F(ShellWindowTest, F1AndTheHelpEntryOpenTheHelpOfTheProgramFolder) {
-  QFile(folder_.filePath("Pellamar.html")).open(QIODevice::WriteOnly);
-  MainWindow window(Services());
-  window.StartUp(QSize(800, 600));
+  WriteFile("Pellamar.html", "");
+  MainWindow& window = Start(QSize(800, 600));
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   QTest::keyClick(window.Picture(), Qt::Key_F1);
   ASSERT_EQ(opened_.size(), 1u);
-  EXPECT_EQ(opened_[0], QUrl::fromLocalFile(QDir(folder_.path()).absoluteFilePath("Pellamar.html")));
-  window.findChild<QAction*>("HELP")->trigger();
+  EXPECT_EQ(opened_[0], QUrl::fromLocalFile(QFileInfo(FilePath("Pellamar.html")).absoluteFilePath()));
+  Find<QAction>(window, "HELP")->trigger();
   EXPECT_EQ(opened_.size(), 2u);
   EXPECT_TRUE(notice_.messages.empty());
 }
 
+// Faults: a line miswired; a plain label opening a link; a wrong subject; the timer not held.
 TEST_F(ShellWindowTest, TheAboutWindowIsModalHoldsTheTimerAndOpensItsLinks) {
-  MainWindow window(Services());
-  window.StartUp(QSize(800, 600));
+  MainWindow& window = Start(QSize(800, 600));
   ASSERT_TRUE(window.Timer()->isActive());
   bool seen = false;
-  QTimer::singleShot(0, [&] {
-    auto* about = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
-    if (!about) {
-      ADD_FAILURE() << "no modal About window";
-      QApplication::closeAllWindows();
-      return;
-    }
+  WhenModalOpens<AboutDialog>([&](AboutDialog& dialog) {
+    AboutDialog* about = &dialog;
     seen = true;
     EXPECT_EQ(about->objectName(), "About");
     EXPECT_EQ(about->windowTitle(), "A Propos...");
@@ -469,12 +422,13 @@ TEST_F(ShellWindowTest, TheAboutWindowIsModalHoldsTheTimerAndOpensItsLinks) {
     EXPECT_EQ(opened_[2].scheme(), "mailto");
     QTest::mouseClick(Find<QPushButton>(*about, "Command1"), Qt::LeftButton);
   });
-  window.findChild<QAction*>("MAbout")->trigger();
+  Find<QAction>(window, "MAbout")->trigger();
   EXPECT_TRUE(seen);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_TRUE(window.Timer()->isActive());
 }
 
+// Faults: a Qt form (--x=v, --x v, -h, -v, a "-" value) lost or given to another option.
 TEST(CommandLineParserTest, QtFormsFillTheCoreOptions) {
   const auto parse = [](QStringList args) {
     args.prepend("pellamar");
@@ -516,7 +470,6 @@ TEST(CommandLineParserTest, QtFormsFillTheCoreOptions) {
     EXPECT_EQ(p.error, c.message);
   }
 }
-
 
 }  // namespace
 }  // namespace pellamar
