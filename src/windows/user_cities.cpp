@@ -163,7 +163,13 @@ std::string SavedCityFile(std::string_view old_bytes, const std::vector<std::str
     start = next;
   }
   if (!found) out.assign(old_bytes);
-  if (!out.empty() && out.back() != '\n') out.append(kCrLf);
+  // A last line without its line end gets one; a lone CR there is completed
+  // into CR LF rather than doubled, which would hide the header it ends.
+  if (!out.empty() && out.back() == '\r') {
+    out.push_back('\n');
+  } else if (!out.empty() && out.back() != '\n') {
+    out.append(kCrLf);
+  }
   if (!found) {
     out.append(" \r\n; \r\n");
     out.append(kUserSectionHeader);

@@ -126,7 +126,8 @@ TEST(UserCitiesTest, LoadsTheUserSection) {
   EXPECT_EQ(entries[2].name, "Lima");
 }
 
-// Faults: old user lines kept, LF lines rewritten, no line end before an appended header.
+// Faults: old user lines kept, LF lines rewritten, no line end before an appended header,
+// a lone CR after the header doubled.
 TEST(UserCitiesTest, SavedFileKeepsEverythingBeforeTheHeader) {
   const std::string header = "; Villes d\xE9" "finies";
   const std::vector<std::string> users = {"48.850 -002.350 9 3 Paris", "-12.050 077.033 9 3 Lima"};
@@ -138,8 +139,10 @@ TEST(UserCitiesTest, SavedFileKeepsEverythingBeforeTheHeader) {
       // Without a user section the header is appended, after a line end.
       {"; A\r\n1 2 3 0 x\r\n;", "; A\r\n1 2 3 0 x\r\n;\r\n \r\n; \r\n" + header + "\r\n" + tail},
       {"", " \r\n; \r\n" + header + "\r\n" + tail},
-      // The header as the last line, without a line end.
+      // The header as the last line, without a line end or with a lone CR:
+      // completed, never doubled into CR CR LF (which would hide it).
       {header, header + "\r\n" + tail},
+      {header + "\r", header + "\r\n" + tail},
   };
   for (const auto& [old_file, saved] : cases) {
     SCOPED_TRACE(old_file);
