@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "bench/offscreen_main.h"
 #include "map/rebuild.h"
 #include "map/view/picture_canvas.h"
 
@@ -129,11 +130,4 @@ BENCHMARK(BM_ShippedPrecise)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace pellamar
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return pellamar::RunOffscreenBenchmarks<QGuiApplication>(argc, argv); }

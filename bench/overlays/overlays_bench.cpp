@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "bench/offscreen_main.h"
 #include "map/view/map_picture.h"
 #include "overlays/daylight_curve.h"
 #include "overlays/view/pool_painter.h"
@@ -101,11 +102,4 @@ BENCHMARK(BM_RenderMap)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace pellamar
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return pellamar::RunOffscreenBenchmarks<QApplication>(argc, argv); }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 
+#include "bench/offscreen_main.h"
 #include "places/pointer_readout.h"
 #include "platform/memory_settings_store.h"
 #include "shell/view/main_window.h"
@@ -64,12 +65,4 @@ BENCHMARK(BM_ReadOutInTheWindowPainted)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace pellamar
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return pellamar::RunOffscreenBenchmarks<QApplication>(argc, argv); }

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "bench/offscreen_main.h"
 #include "solar/sun_dials.h"
 #include "solar/sun_ephemeris.h"
 #include "solar/view/dial_picture.h"
@@ -30,12 +31,4 @@ BENCHMARK(BM_PosSoleilTwoDialPictures)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace pellamar
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return pellamar::RunOffscreenBenchmarks<QApplication>(argc, argv); }
