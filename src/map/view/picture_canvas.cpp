@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "map/view/line_walk.h"
+
 namespace pellamar {
 
 QColor ToQColor(Colour colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
@@ -89,28 +91,11 @@ void PictureCanvas::RasteriseThinLine(double x1, double y1, double x2, double y2
               static_cast<int>(y2 + 0.5), false);
     return;
   }
-  // Clip to the picture (Liang–Barsky) so a long line off the edge costs
-  // nothing; the walk still checks each pixel against rounding at the edge.
-  const double dx = x2 - x1, dy = y2 - y1;
-  double t0 = 0, t1 = 1;
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {x1 + 0.5, xmax - x1, y1 + 0.5, ymax - y1};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return;
-      continue;
-    }
-    const double t = q[i] / p[i];
-    if (p[i] < 0) {
-      if (t > t1) return;
-      if (t > t0) t0 = t;
-    } else {
-      if (t < t0) return;
-      if (t < t1) t1 = t;
-    }
-  }
-  Bresenham(static_cast<int>(std::lround(x1 + t0 * dx)), static_cast<int>(std::lround(y1 + t0 * dy)),
-            static_cast<int>(std::lround(x1 + t1 * dx)), static_cast<int>(std::lround(y1 + t1 * dy)), true);
+  // Clip to the picture so a long line off the edge costs nothing; the walk
+  // still checks each pixel against rounding at the edge.
+  if (!ClipSegment(x1, y1, x2, y2, -0.5, -0.5, xmax, ymax)) return;
+  Bresenham(static_cast<int>(std::lround(x1)), static_cast<int>(std::lround(y1)), static_cast<int>(std::lround(x2)),
+            static_cast<int>(std::lround(y2)), true);
 }
 
 void PictureCanvas::Bresenham(int ax, int ay, int bx, int by, bool check_bounds) {
@@ -118,22 +103,9 @@ void PictureCanvas::Bresenham(int ax, int ay, int bx, int by, bool check_bounds)
   auto* bits = reinterpret_cast<QRgb*>(image_.bits());
   const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
   const QRgb rgb = thin_rgb_;
-  const int sx = ax < bx ? 1 : -1, sy = ay < by ? 1 : -1;
-  const int adx = std::abs(bx - ax), ady = -std::abs(by - ay);
-  int err = adx + ady;
-  for (;;) {
-    if (!check_bounds || (ax >= 0 && ax < w && ay >= 0 && ay < h)) bits[ay * stride + ax] = rgb;
-    if (ax == bx && ay == by) break;
-    const int e2 = 2 * err;
-    if (e2 >= ady) {
-      err += ady;
-      ax += sx;
-    }
-    if (e2 <= adx) {
-      err += adx;
-      ay += sy;
-    }
-  }
+  WalkLine(ax, ay, bx, by, [&](int x, int y) {
+    if (!check_bounds || (x >= 0 && x < w && y >= 0 && y < h)) bits[y * stride + x] = rgb;
+  });
 }
 
 void PictureCanvas::Flush() {

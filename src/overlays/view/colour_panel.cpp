@@ -4,17 +4,9 @@
 #include <QPalette>
 
 #include "map/view/picture_canvas.h"
+#include "platform/view/caption.h"
 
 namespace pellamar {
-namespace {
-
-QLabel* Caption(const char* utf8, const QRect& geometry, QWidget* parent) {
-  auto* label = new QLabel(QString::fromUtf8(utf8), parent);
-  label->setGeometry(geometry);
-  return label;
-}
-
-}  // namespace
 
 ColourSwatch::ColourSwatch(const char* name, const QString& accessible_name, QWidget* parent)
     : QFrame(parent) {

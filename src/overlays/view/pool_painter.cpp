@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "map/view/line_walk.h"
 #include "map/view/map_picture.h"
 
 namespace pellamar {
@@ -15,34 +16,6 @@ namespace {
 
 // 0x00BBGGRR to an opaque QRgb (0xFFRRGGBB).
 QRgb ToRgb(Colour c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
-
-// Clips the segment to the rectangle [x0, x1] x [y0, y1] (Liang–Barsky).
-// False when nothing is left.
-bool Clip(double& ax, double& ay, double& bx, double& by, double x0, double y0, double x1, double y1) {
-  if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by)) return false;
-  const double dx = bx - ax, dy = by - ay;
-  double t0 = 0, t1 = 1;
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {ax - x0, x1 - ax, ay - y0, y1 - ay};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return false;
-      continue;
-    }
-    const double t = q[i] / p[i];
-    if (p[i] < 0) {
-      if (t > t1) return false;
-      if (t > t0) t0 = t;
-    } else {
-      if (t < t0) return false;
-      if (t < t1) t1 = t;
-    }
-  }
-  const double sx = ax, sy = ay;
-  ax = sx + t0 * dx, ay = sy + t0 * dy;
-  bx = sx + t1 * dx, by = sy + t1 * dy;
-  return true;
-}
 
 // Pixels of the picture, possibly held by a larger or smaller image:
 // picture pixel (x, y) is bits[(y - origin.y) * stride + x - origin.x].
@@ -58,34 +31,21 @@ struct Target {
 // coordinate so it does not depend on where the walk was clipped.
 void Walk(const Target& t, int ax, int ay, int bx, int by, QRgb rgb, PenMode pen, LineStyle style,
           int width) {
-  const int sx = ax < bx ? 1 : -1, sy = ay < by ? 1 : -1;
-  const int adx = std::abs(bx - ax), ady = -std::abs(by - ay);
-  const bool x_major = adx >= -ady;
+  const bool x_major = std::abs(bx - ax) >= std::abs(by - ay);
   const int period = style == LineStyle::Dotted ? 2 : 6 * width;
   const int on = style == LineStyle::Dotted ? 1 : 4 * width;
   const int left = t.area.left(), right = t.area.right(), top = t.area.top(), bottom = t.area.bottom();
-  int err = adx + ady;
-  for (;;) {
+  WalkLine(ax, ay, bx, by, [&](int x, int y) {
     bool lit = true;
     if (style != LineStyle::Solid) {
-      const int m = x_major ? ax : ay;
+      const int m = x_major ? x : y;
       lit = ((m % period) + period) % period < on;
     }
-    if (lit && ax >= left && ax <= right && ay >= top && ay <= bottom) {
-      QRgb& px = t.bits[(ay - t.origin.y()) * t.stride + (ax - t.origin.x())];
+    if (lit && x >= left && x <= right && y >= top && y <= bottom) {
+      QRgb& px = t.bits[(y - t.origin.y()) * t.stride + (x - t.origin.x())];
       px = pen == PenMode::Mask ? (px & (rgb | 0xFF000000u)) : rgb;
     }
-    if (ax == bx && ay == by) break;
-    const int e2 = 2 * err;
-    if (e2 >= ady) {
-      err += ady;
-      ax += sx;
-    }
-    if (e2 <= adx) {
-      err += adx;
-      ay += sy;
-    }
-  }
+  });
 }
 
 void PaintLine(const Target& t, const QSize& size, const PoolLine& l, double k) {
@@ -93,7 +53,7 @@ void PaintLine(const Target& t, const QSize& size, const PoolLine& l, double k) 
   const int width = std::max(l.width, 1);
   // Clipped to the whole image (not the area), so a line is walked alike in
   // every repaint.
-  if (!Clip(ax, ay, bx, by, -width - 1.0, -width - 1.0, size.width() + width + 0.0,
+  if (!ClipSegment(ax, ay, bx, by, -width - 1.0, -width - 1.0, size.width() + width + 0.0,
             size.height() + width + 0.0)) {
     return;
   }

@@ -15,7 +15,23 @@ constexpr double kList3Shorter = 1300, kCloseFromBottom = 500, kCloseHeight = 36
 
 }  // namespace
 
-SearchPanel::SearchPanel(const Twips& t, QWidget* fra_cherche) : QWidget(fra_cherche), twips_(t) {
+void FrameFiller::FollowFrame() {
+  parentWidget()->installEventFilter(this);
+  Fill();
+}
+
+bool FrameFiller::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == parentWidget() && event->type() == QEvent::Resize) Fill();
+  return QWidget::eventFilter(watched, event);
+}
+
+void FrameFiller::Fill() {
+  QWidget* frame = parentWidget();
+  setGeometry(0, 0, frame->width(), frame->height());
+  Place(frame->width() * twips_.PerPixel(), frame->height() * twips_.PerPixel());
+}
+
+SearchPanel::SearchPanel(const Twips& t, QWidget* fra_cherche) : FrameFiller(t, fra_cherche) {
   setObjectName("SearchPanel");
   caption_ = new QLabel(QStringLiteral("Recherche de Ville"), this);
   caption_->setObjectName("FraChercheCaption");
@@ -29,8 +45,7 @@ SearchPanel::SearchPanel(const Twips& t, QWidget* fra_cherche) : QWidget(fra_che
   list2_->setObjectName("List2");
   list2_->setAccessibleName(QStringLiteral("Villes"));
   list2_->hide();
-  fra_cherche->installEventFilter(this);
-  Place();
+  FollowFrame();
 
   connect(command2_, &QPushButton::clicked, this, &SearchPanel::searchRequested);
   connect(rech_, &QLineEdit::returnPressed, this, &SearchPanel::searchRequested);
@@ -38,23 +53,14 @@ SearchPanel::SearchPanel(const Twips& t, QWidget* fra_cherche) : QWidget(fra_che
           [this](QListWidgetItem* item) { emit cityChosen(list2_->row(item)); });
 }
 
-bool SearchPanel::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == parentWidget() && event->type() == QEvent::Resize) Place();
-  return QWidget::eventFilter(watched, event);
-}
-
-void SearchPanel::Place() {
-  QWidget* frame = parentWidget();
-  setGeometry(0, 0, frame->width(), frame->height());
-  const double width = frame->width() * twips_.PerPixel();
-  const double height = frame->height() * twips_.PerPixel();
+void SearchPanel::Place(double width, double height) {
   caption_->setGeometry(twips_.Rect(60, kCaptionTop, width - 120, 240));
   rech_->setGeometry(twips_.Rect(60, kRowTop, width - 1100, kRowHeight));
   command2_->setGeometry(twips_.Rect(width - 1000, kRowTop - 10, 940, kRowHeight + 20));
   list2_->setGeometry(twips_.Rect(60, kListTop, width - 120, std::max(0.0, height - kListTop - kListBottomMargin)));
 }
 
-CountryPanel::CountryPanel(const Twips& t, QWidget* frame2) : QWidget(frame2), twips_(t) {
+CountryPanel::CountryPanel(const Twips& t, QWidget* frame2) : FrameFiller(t, frame2) {
   setObjectName("CountryPanel");
   label13_ = new QLabel(QString::fromUtf8("Sélectionnez un pays, puis une ville dans la liste du dessus"), this);
   label13_->setObjectName("Label13");
@@ -64,24 +70,14 @@ CountryPanel::CountryPanel(const Twips& t, QWidget* frame2) : QWidget(frame2), t
   list3_->setAccessibleName(QStringLiteral("Pays"));
   command3_ = new QPushButton(QStringLiteral("fermer"), this);
   command3_->setObjectName("Command3");
-  frame2->installEventFilter(this);
-  Place();
+  FollowFrame();
 
   connect(list3_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { emit countryChosen(list3_->row(item)); });
   connect(command3_, &QPushButton::clicked, this, &CountryPanel::closeClicked);
 }
 
-bool CountryPanel::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == parentWidget() && event->type() == QEvent::Resize) Place();
-  return QWidget::eventFilter(watched, event);
-}
-
-void CountryPanel::Place() {
-  QWidget* frame = parentWidget();
-  setGeometry(0, 0, frame->width(), frame->height());
-  const double width = frame->width() * twips_.PerPixel();
-  const double height = frame->height() * twips_.PerPixel();
+void CountryPanel::Place(double width, double height) {
   label13_->setGeometry(twips_.Rect(60, kHintTop, width - 120, kHintHeight));
   list3_->setGeometry(twips_.Rect(60, kList3Top, width - 120, std::max(0.0, height - kList3Shorter)));
   command3_->setGeometry(twips_.Rect(60, height - kCloseFromBottom, 1000, kCloseHeight));

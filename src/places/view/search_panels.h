@@ -10,10 +10,30 @@
 
 namespace pellamar {
 
+// A panel that fills its frame and lays its controls out again, in twips,
+// whenever the frame is resized.
+class FrameFiller : public QWidget {
+ public:
+  FrameFiller(const Twips& twips, QWidget* frame) : QWidget(frame), twips_(twips) {}
+
+ protected:
+  // Lays the controls out in a frame `width` × `height` twips.
+  virtual void Place(double width, double height) = 0;
+  // Fills the frame now and after each of its resizes; called once the
+  // controls exist.
+  void FollowFrame();
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+  Twips twips_;
+
+ private:
+  void Fill();
+};
+
 // The contents of the search panel FraCherche ("Recherche de Ville"): the
 // text box Rech, the button Command2 "Chercher" and the result list List2
 // (city names), hidden until a search or a country fills it.
-class SearchPanel final : public QWidget {
+class SearchPanel final : public FrameFiller {
   Q_OBJECT
  public:
   SearchPanel(const Twips& twips, QWidget* fra_cherche);
@@ -28,13 +48,9 @@ class SearchPanel final : public QWidget {
   // A name of List2 clicked, by its row.
   void cityChosen(int row);
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
-  void Place();
+  void Place(double width, double height) override;
 
-  Twips twips_;
   QLabel* caption_;
   QLineEdit* rech_;
   QPushButton* command2_;
@@ -44,7 +60,7 @@ class SearchPanel final : public QWidget {
 // The contents of the country panel Frame2: Label13, the country list List3
 // and Command3 "fermer". List3 is Frame2's height less 1300 twips and
 // "fermer" sits 500 twips above its bottom, whatever Frame2's height.
-class CountryPanel final : public QWidget {
+class CountryPanel final : public FrameFiller {
   Q_OBJECT
  public:
   CountryPanel(const Twips& twips, QWidget* frame2);
@@ -57,13 +73,9 @@ class CountryPanel final : public QWidget {
   void countryChosen(int row);
   void closeClicked();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
-  void Place();
+  void Place(double width, double height) override;
 
-  Twips twips_;
   QLabel* label13_;
   QListWidget* list3_;
   QPushButton* command3_;

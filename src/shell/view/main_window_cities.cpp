@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QMenu>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,14 @@ QListWidgetItem* EntryWithBytes(std::string_view bytes, std::string_view shown) 
 }
 
 std::string BytesOf(const QListWidgetItem* item) { return item->data(kBytesRole).toByteArray().toStdString(); }
+
+// The city file's bytes; nothing, once the user has been told, when it
+// cannot be read.
+std::optional<std::string> ReadOrTell(const QString& path, UserNotice& notice) {
+  std::optional<std::string> bytes = ReadCityFileAt(path);
+  if (!bytes) notice.Message(kCityFileReadError);
+  return bytes;
+}
 
 }  // namespace
 
@@ -85,11 +94,8 @@ void MainWindow::WireCities() {
 
 void MainWindow::DrawCities() {
   if (!fra_config_->Cities()->isChecked() || !HasScales(map_)) return;
-  const std::optional<std::string> bytes = ReadCityFileAt(CityFileForReading());
-  if (!bytes) {
-    services_.notice->Message(kCityFileReadError);
-    return;
-  }
+  const std::optional<std::string> bytes = ReadOrTell(CityFileForReading(), *services_.notice);
+  if (!bytes) return;
   // A circle is at least one device pixel, however far the map is zoomed out.
   const double device_pixel_twips = picture1_->TwipsPerPixel() / std::max(1.0, picture1_->devicePixelRatioF());
   DrawCityLines(SplitCityLines(*bytes), map_, picture1_->Canvas(), device_pixel_twips);
@@ -112,11 +118,8 @@ void MainWindow::SearchCityNames() {
   if (text.isEmpty()) return;
   list1_->clear();
   search_panel_->Names()->clear();
-  const std::optional<std::string> bytes = ReadCityFileAt(CityFileForReading());
-  if (!bytes) {
-    services_.notice->Message(kCityFileReadError);
-    return;
-  }
+  const std::optional<std::string> bytes = ReadOrTell(CityFileForReading(), *services_.notice);
+  if (!bytes) return;
   // A query the file's code page cannot hold matches no line.
   const std::optional<std::string> query = Utf8ToCp1252(text.toStdString());
   if (!query) return;
@@ -130,11 +133,8 @@ void MainWindow::OpenCountryList() {
   fra_cherche_->raise();
   QListWidget* list3 = country_panel_->Countries();
   list3->clear();
-  const std::optional<std::string> bytes = ReadCityFileAt(CityFileForReading());
-  if (!bytes) {
-    services_.notice->Message(kCityFileReadError);
-    return;
-  }
+  const std::optional<std::string> bytes = ReadOrTell(CityFileForReading(), *services_.notice);
+  if (!bytes) return;
   for (const std::string& country : ListCountries(SplitCityLines(*bytes))) {
     list3->addItem(EntryWithBytes(country, country));
   }
@@ -145,11 +145,8 @@ void MainWindow::ChooseCountry(int row) {
   if (!item) return;
   list1_->clear();
   search_panel_->Names()->clear();
-  const std::optional<std::string> bytes = ReadCityFileAt(CityFileForReading());
-  if (!bytes) {
-    services_.notice->Message(kCityFileReadError);
-    return;
-  }
+  const std::optional<std::string> bytes = ReadOrTell(CityFileForReading(), *services_.notice);
+  if (!bytes) return;
   ShowCityResults(CountryCities(SplitCityLines(*bytes), BytesOf(item)));
 }
 

@@ -3,16 +3,11 @@
 #include <QFontDatabase>
 #include <QLocale>
 
+#include "platform/view/caption.h"
 #include "solar/date_inputs.h"
 
 namespace pellamar {
 namespace {
-
-QLabel* Caption(const char* utf8, const QRect& geometry, QWidget* parent) {
-  auto* label = new QLabel(QString::fromUtf8(utf8), parent);
-  label->setGeometry(geometry);
-  return label;
-}
 
 QLineEdit* TextBox(const char* name, const QRect& geometry, QWidget* parent) {
   auto* box = new QLineEdit(parent);
