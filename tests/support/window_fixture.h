@@ -14,6 +14,7 @@
 #include <QUrl>
 #include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,15 @@ class WindowTest : public ::testing::Test {
     WriteFile("totale.Asc", "0.5 0.3\r\n0.51 0.31\r\n");
   }
 
+  // An outline file holding one closed square, lon_deg either side of 0°
+  // and lat_deg either side of the equator.
+  void WriteSquare(double lon_deg, double lat_deg) const {
+    std::ostringstream out;
+    const double pts[][2] = {{-lon_deg, -lat_deg}, {lon_deg, -lat_deg}, {lon_deg, lat_deg}, {-lon_deg, lat_deg},
+                             {-lon_deg, -lat_deg}};
+    for (const auto& p : pts) out << (p[0] + 180) / 360 << ' ' << (p[1] + 90) / (180 * 1.4142135623730951) << "\r\n";
+    WriteFile("totale.Asc", out.str());
+  }
   QString FilePath(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
   void WriteFile(const char* name, const std::string& bytes) const {
     QFile f(FilePath(name));
@@ -44,7 +54,7 @@ class WindowTest : public ::testing::Test {
   }
 
   MainWindowServices Services(bool write_settings = false) {
-    MainWindowServices s{&clock_, &settings_, &notice_, folder_.path(), write_settings};
+    MainWindowServices s{window_clock_, &settings_, &notice_, folder_.path(), write_settings};
     s.open_url = [this](const QUrl& url) {
       opened_.push_back(url);
       return true;
@@ -86,6 +96,7 @@ class WindowTest : public ::testing::Test {
   QTemporaryDir folder_;
   QTemporaryDir user_;
   FixedClock clock_{{2007, 3, 21}, 12 * 3600, 0};
+  const Clock* window_clock_ = &clock_;  // the clock new windows read
   MemorySettingsStore settings_;
   RecordingNotice notice_;
   std::vector<QUrl> opened_;

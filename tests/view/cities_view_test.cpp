@@ -16,6 +16,7 @@
 #include "map/view/map_picture.h"
 #include "places/view/search_panels.h"
 #include "shell/view/config_panel.h"
+#include "support/pixels.h"
 #include "support/window_fixture.h"
 #include "support/without_permission_override.h"
 #include "windows/view/city_editor.h"
@@ -30,15 +31,7 @@ const std::string kBeforeHeader = "; France\r\n048.857 -002.351 0 0 Paris\r\n043
 const std::string kCities = kBeforeHeader + kHeader + "\r\n; \r\n-22.900 043.200 9 3 Rio\r\n";
 const std::string kFileError = "Erreur à l'ouverture du fichier: Villes";
 
-// Counts the picture's pixels that are not white.
-int InkedPixels(MapPicture* picture) {
-  const QImage image = picture->Canvas().Image();
-  int inked = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) inked += (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
-  }
-  return inked;
-}
+using testing::InkedPixels;
 
 class CitiesViewTest : public testing::WindowTest {
  protected:

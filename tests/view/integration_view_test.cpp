@@ -11,24 +11,21 @@
 #include <QListWidget>
 #include <QMetaObject>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <vector>
 #include <functional>
 
 #include "map/view/map_picture.h"
 #include "overlays/view/scale_bar_picture.h"
 #include "places/view/search_panels.h"
-#include "platform/memory_settings_store.h"
 #include "shell/view/config_panel.h"
 #include "shell/view/main_window.h"
 #include "solar/view/date_panel.h"
 #include "solar/view/sun_dials_panel.h"
 #include "solar/view/sun_marker_widget.h"
-#include "support/recording_notice.h"
+#include "support/window_fixture.h"
 
 namespace pellamar {
 namespace {
@@ -42,22 +39,18 @@ class SteppingClock final : public Clock {
   int seconds = 9 * 3600;
 };
 
-class IntegrationWindowTest : public ::testing::Test {
+class IntegrationWindowTest : public testing::WindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(folder_.isValid());
-    std::ofstream(folder_.filePath("totale.Asc").toStdString(), std::ios::binary) << "0.5 0.3\r\n0.51 0.31\r\n";
+    WindowTest::SetUp();
+    window_clock_ = &stepping_;
   }
-  MainWindowServices Services() { return {&clock_, &settings_, &notice_, folder_.path(), false}; }
   // One tick of "Rafraichissement automatique", as the timer delivers it.
   static void Tick(MainWindow& window) {
     ASSERT_TRUE(QMetaObject::invokeMethod(window.Timer(), "timeout", Qt::DirectConnection));
   }
 
-  QTemporaryDir folder_;
-  SteppingClock clock_;
-  MemorySettingsStore settings_;
-  testing::RecordingNotice notice_;
+  SteppingClock stepping_;
 };
 
 // The curve's lowest point on the map (in northern summer the boundary
@@ -86,13 +79,12 @@ std::vector<double> Crossings(const LinePools& pools, double y) {
 // distance: after an hour the Sun is 15° further west, and so is every point
 // of the curve and every night line.
 TEST_F(IntegrationWindowTest, TheTickSlidesTheOverlayWithTheSunMarker) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   ASSERT_EQ(window.Map().ZOOMc, 13885);  // the whole world: a slide every 42 ticks
   ASSERT_TRUE(window.Timer()->isActive());
   const LinePools before = window.Pools();
   const double old_Xpi = window.Xpi();
-  clock_.seconds += 3600;
+  stepping_.seconds += 3600;
   for (int i = 0; i < 42; ++i) Tick(window);
   EXPECT_EQ(window.Xpi(), old_Xpi) << "no slide before k·Occur reaches 30";
   EXPECT_EQ(window.Pools().L[100].X1, before.L[100].X1);
@@ -117,8 +109,7 @@ TEST_F(IntegrationWindowTest, TheTickSlidesTheOverlayWithTheSunMarker) {
 // A redraw in between (here a date button) starts the count afresh; the
 // 1001st tick after it rebuilds the map, which starts the count again.
 TEST_F(IntegrationWindowTest, RedrawsResetTheCountersAndTheThousandAndFirstTickRebuilds) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   for (int i = 0; i < 30; ++i) Tick(window);
   ASSERT_EQ(window.Ticks().Occur2, 30);
   QTest::mouseClick(window.SunFrame()->UpDw(1), Qt::LeftButton);
@@ -139,8 +130,7 @@ TEST_F(IntegrationWindowTest, RedrawsResetTheCountersAndTheThousandAndFirstTickR
 // prints beneath (a parallel's name at a small window), instead of mixing
 // "Azimut = …" with it.
 TEST_F(IntegrationWindowTest, TheDialsPanelHidesTheMapBeneathItsCaptions) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   SunDialsPanel* dials = window.SunDials();
   ASSERT_FALSE(dials->isHidden());
   const QImage shown = window.Picture()->grab().toImage();
@@ -160,11 +150,10 @@ TEST_F(IntegrationWindowTest, TheDialsPanelHidesTheMapBeneathItsCaptions) {
 // "Rechercher un Pays" brings a hidden search panel back; the entry that
 // shows or hides the panel then says what its next click does.
 TEST_F(IntegrationWindowTest, TheCountryListBringsTheSearchPanelBackAndItsEntryFollows) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
-  QFrame* search = window.findChild<QFrame*>(QStringLiteral("FraCherche"));
-  auto* meff_rech = window.findChild<QAction*>(QStringLiteral("MeffRech"));
-  auto* mpays = window.findChild<QAction*>(QStringLiteral("Mpays"));
+  MainWindow& window = Start();
+  auto* search = Find<QFrame>(window, "FraCherche");
+  auto* meff_rech = Find<QAction>(window, "MeffRech");
+  auto* mpays = Find<QAction>(window, "Mpays");
   ASSERT_TRUE(search && meff_rech && mpays);
   // Opened while the panel is shown: the designed caption stays.
   mpays->trigger();
@@ -183,10 +172,9 @@ TEST_F(IntegrationWindowTest, TheCountryListBringsTheSearchPanelBackAndItsEntryF
 // The dials are not redrawn while hidden; shown again by "Module Position du
 // Soleil", they describe the place read out meanwhile.
 TEST_F(IntegrationWindowTest, DialsShownAgainDescribeThePlaceReadOutWhileTheyWereHidden) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   window.Timer()->stop();  // no tick redraws them behind the test's back
-  auto* msoleil = window.findChild<QAction*>(QStringLiteral("Msoleil"));
+  auto* msoleil = Find<QAction>(window, "Msoleil");
   ASSERT_TRUE(msoleil);
   const QLabel& azimuth = window.SunDials()->Label35();
   const QLabel& height = window.SunDials()->Label36();
@@ -211,11 +199,10 @@ TEST_F(IntegrationWindowTest, DialsShownAgainDescribeThePlaceReadOutWhileTheyWer
 // the pointer reaches the panel (a click on the list or the dials does not
 // re-centre the map on the Sun).
 TEST_F(IntegrationWindowTest, TheSunImageLiesUnderEveryFloatingPanel) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   QWidget* map = window.Picture();
   QWidget* sun = window.SunImage();
-  QWidget* country = window.findChild<QFrame*>(QStringLiteral("Frame2"));
+  QWidget* country = Find<QFrame>(window, "Frame2");
   ASSERT_TRUE(country);
   // Each panel alone, as it is opened (the panels may overlap each other).
   const std::function<void()> open[] = {[] {}, [&] { window.OpenCountryList(); },
@@ -241,8 +228,7 @@ TEST_F(IntegrationWindowTest, TheSunImageLiesUnderEveryFloatingPanel) {
 // 20.1° and +3.5 min (almanac). At 09:00 UT the Sun stands over 45.45° E
 // (44.1° E in May); at 14:00 UT (zone -5, same clock) over 29.55° W.
 TEST_F(IntegrationWindowTest, DateAndZoneControlsMoveTheSunAndTheCurveTogether) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   const MapState& map = window.Map();
   ASSERT_EQ(map.LATCENTD, 0.0f);
   const QSizeF sun = window.SunImage()->SizeTwips();
@@ -285,17 +271,15 @@ TEST_F(IntegrationWindowTest, DateAndZoneControlsMoveTheSunAndTheCurveTogether) 
 // bar stands for 100 km; the Greenwich meridian lies 2.351° west of the
 // centre; the curve is sampled one degree of longitude apart at the new scale.
 TEST_F(IntegrationWindowTest, AChosenCityRedrawsTheOverlayForItsView) {
-  std::ofstream(folder_.filePath("Villes.txt").toStdString(), std::ios::binary)
-      << "; France\r\n048.857 -002.351 0 0 Paris\r\n; \r\n";
-  MainWindow window(Services());
-  window.StartUp(QSize(1920, 1080));
+  WriteFile("Villes.txt", "; France\r\n048.857 -002.351 0 0 Paris\r\n; \r\n");
+  MainWindow& window = Start(QSize(1920, 1080));
   ASSERT_EQ(window.ScaleBarWidget()->accessibleDescription(), "1000 km");
   SearchPanel* search = window.CitySearch();
   QTest::keyClicks(search->Query(), "par");
   search->Search()->click();
   QListWidget* names = search->Names();
   ASSERT_EQ(names->count(), 1);
-  QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, names->visualItemRect(names->item(0)).center());
+  ClickRow(names, 0);
   const MapState& map = window.Map();
   ASSERT_EQ(map.ZOOMc, 899);
   EXPECT_EQ(window.Config()->ChosenCity()->text(), "Paris");
@@ -311,9 +295,8 @@ TEST_F(IntegrationWindowTest, AChosenCityRedrawsTheOverlayForItsView) {
 // "Afficher la zone nuit" cleared keeps the night lines off through
 // everything that redraws or slides the overlay, and its check mark shows it.
 TEST_F(IntegrationWindowTest, TheNightZoneStaysOffThroughRebuildsAndSlides) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
-  auto* mnuit = window.findChild<QAction*>(QStringLiteral("MNUIT"));
+  MainWindow& window = Start();
+  auto* mnuit = Find<QAction>(window, "MNUIT");
   ASSERT_TRUE(mnuit);
   const auto shown = [&] {
     int n = 0;
@@ -328,7 +311,7 @@ TEST_F(IntegrationWindowTest, TheNightZoneStaysOffThroughRebuildsAndSlides) {
       [&] { window.RebuildMap(); },
       [&] { QTest::mouseClick(window.SunFrame()->UpDw(1), Qt::LeftButton); },
       [&] {
-        clock_.seconds += 3600;
+        stepping_.seconds += 3600;
         for (int i = 0; i < 43; ++i) Tick(window);
       },
       [&] { window.RedrawDaylight(); },

@@ -5,60 +5,35 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
-#include <string>
-#include <vector>
 
 #include "map/view/map_picture.h"
 #include "platform/leading_number.h"
-#include "platform/memory_settings_store.h"
-#include "support/recording_notice.h"
 #include "shell/view/config_panel.h"
 #include "solar/view/date_panel.h"
 #include "solar/view/dial_picture.h"
 #include "solar/view/sun_dials_panel.h"
 #include "solar/view/sun_marker_widget.h"
+#include "support/pixels.h"
+#include "support/window_fixture.h"
 
 namespace pellamar {
 namespace {
 
-// Counts the picture's pixels that are not white.
-int InkedPixels(MapPicture* picture) {
-  const QImage image = picture->Canvas().Image();
-  int inked = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    for (int x = 0; x < image.width(); ++x) inked += (row[x] & 0xFFFFFF) != 0xFFFFFF;
-  }
-  return inked;
-}
+using testing::InkedPixels;
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::WindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(folder_.isValid());
-    // A square around the equator from 20° W to 20° E, ±20°.
-    std::ofstream out(folder_.filePath("totale.Asc").toStdString(), std::ios::binary);
-    const double pts[][2] = {{-20, -20}, {20, -20}, {20, 20}, {-20, 20}, {-20, -20}};
-    for (const auto& p : pts) {
-      out << (p[0] + 180) / 360 << ' ' << (p[1] + 90) / (180 * 1.4142135623730951) << "\r\n";
-    }
-    std::ofstream(folder_.filePath("Villes.txt").toStdString(), std::ios::binary) << "; \r\n";  // no city
+    WindowTest::SetUp();
+    WriteSquare(20, 20);  // a square around the equator from 20° W to 20° E, ±20°
+    WriteFile("Villes.txt", "; \r\n");  // no city
+    clock_ = FixedClock{{2007, 3, 21}, 12 * 3600, -5};
   }
-
-  MainWindowServices Services() { return {&clock_, &settings_, &notice_, folder_.path(), false}; }
-
-  QTemporaryDir folder_;
-  FixedClock clock_{{2007, 3, 21}, 12 * 3600, -5};
-  MemorySettingsStore settings_;
-  testing::RecordingNotice notice_;
 };
 
 TEST_F(MainWindowTest, StartsWithTheDefaultsAndDrawsTheWorld) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   EXPECT_EQ(window.windowTitle(), "Pellamar");
   EXPECT_EQ(window.Map().ZOOMc, 13885);
   EXPECT_EQ(window.Map().LATCENTD, 0);
@@ -77,8 +52,7 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsAndDrawsTheWorld) {
 }
 
 TEST_F(MainWindowTest, ClickingTheMapRecentresZoomsAndRedraws) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   const MapState before = window.Map();
   const int inked_before = InkedPixels(window.Picture());
   // A click a quarter of the picture to the right and up.
@@ -97,8 +71,7 @@ TEST_F(MainWindowTest, ClickingTheMapRecentresZoomsAndRedraws) {
 }
 
 TEST_F(MainWindowTest, LockedZoomOnlyRecentresAndTheOutlineChoiceRebuilds) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   window.Config()->SetZoom(ZoomOption::Lock);
   QTest::mouseClick(window.Picture(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
   EXPECT_EQ(window.Map().ZOOMc, 13885);
@@ -114,8 +87,7 @@ TEST_F(MainWindowTest, LockedZoomOnlyRecentresAndTheOutlineChoiceRebuilds) {
 }
 
 TEST_F(MainWindowTest, ARightClickKeepsThePlaceWithoutMovingTheMap) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   MapPicture* picture = window.Picture();
   QTest::mouseMove(picture, QPoint(picture->width() / 2, picture->height() / 2));
   QTest::mouseClick(picture, Qt::RightButton, Qt::NoModifier, QPoint(picture->width() / 2, 0));
@@ -130,11 +102,8 @@ TEST_F(MainWindowTest, KeptSettingsAreReadAndQuittingWritesThem) {
   settings_.Write("Config", "lonCentD", "-1250");
   settings_.Write("Config", "Zoom", "899");
   settings_.Write("Config", "Raf", "0");
-  MainWindowServices services = Services();
-  services.write_settings = true;
   {
-    MainWindow window(services);
-    window.StartUp(QSize(1200, 800));
+    MainWindow& window = Start(QSize(1200, 800), true);
     EXPECT_FLOAT_EQ(window.Map().LATCENTD, 45.678f);
     EXPECT_FLOAT_EQ(window.Map().LONCENTD, -12.5f);
     EXPECT_EQ(window.Map().ZOOMc, 899);
@@ -142,6 +111,7 @@ TEST_F(MainWindowTest, KeptSettingsAreReadAndQuittingWritesThem) {
     QTest::mouseClick(window.Picture(), Qt::LeftButton, Qt::NoModifier,
                       QPoint(window.Picture()->width() / 2, window.Picture()->height() / 2));
     window.close();
+    window_.reset();
   }
   EXPECT_EQ(settings_.Read("Config", "Zoom", ""), "449.5");
   EXPECT_EQ(settings_.Read("Config", "MEM", ""), "1");
@@ -153,8 +123,7 @@ TEST_F(MainWindowTest, KeptSettingsAreReadAndQuittingWritesThem) {
 }
 
 TEST_F(MainWindowTest, TheTimerStopsWhileAnythingHoldsItAndOnlyWithAutomaticRefresh) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   ASSERT_TRUE(window.Timer()->isActive());
   {
     MainWindow::TimerHold outer(window);
@@ -168,8 +137,7 @@ TEST_F(MainWindowTest, TheTimerStopsWhileAnythingHoldsItAndOnlyWithAutomaticRefr
 }
 
 TEST_F(MainWindowTest, ResizingTheWindowLaysOutAndRedrawsTheMap) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   const int rebuilds = window.RebuildCount();
   window.resize(1000, 700);
   QCoreApplication::sendPostedEvents();

@@ -4,33 +4,24 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
 #include <functional>
 
 #include "map/view/map_picture.h"
 #include "overlays/view/colour_panel.h"
 #include "overlays/view/pool_painter.h"
 #include "overlays/view/scale_bar_picture.h"
-#include "platform/memory_settings_store.h"
 #include "shell/view/config_panel.h"
 #include "shell/view/main_window.h"
 #include "solar/view/date_panel.h"
-#include "support/recording_notice.h"
+#include "support/pixels.h"
+#include "support/window_fixture.h"
 
 namespace pellamar {
 namespace {
 
-QRgb Pixel(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
-
-int CountColour(const QImage& image, QRgb rgb) {
-  int n = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) n += Pixel(image, x, y) == (rgb & 0xFFFFFF);
-  }
-  return n;
-}
+using testing::CountColour;
+using testing::Pixel;
 
 PoolLine Line(float x1, float y1, float x2, float y2, Colour colour, PenMode pen, int width = 1,
               LineStyle style = LineStyle::Solid) {
@@ -104,24 +95,13 @@ TEST(PoolPainterTest, TheDaylightBoundsHoldTheCurveAndTheNightLines) {
   EXPECT_EQ(DaylightBounds(LinePools{}, 2.0), QRect());
 }
 
-class OverlaysWindowTest : public ::testing::Test {
+class OverlaysWindowTest : public testing::WindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(folder_.isValid());
-    // A square around the equator from 20° W to 20° E, ±20°.
-    std::ofstream out(folder_.filePath("totale.Asc").toStdString(), std::ios::binary);
-    const double pts[][2] = {{-20, -20}, {20, -20}, {20, 20}, {-20, 20}, {-20, -20}};
-    for (const auto& p : pts) {
-      out << (p[0] + 180) / 360 << ' ' << (p[1] + 90) / (180 * 1.4142135623730951) << "\r\n";
-    }
+    WindowTest::SetUp();
+    WriteSquare(20, 20);  // a square around the equator from 20° W to 20° E, ±20°
+    clock_ = FixedClock{{2007, 6, 21}, 12 * 3600, 0};  // 12:00 UT: declination 23.438
   }
-  MainWindowServices Services() { return {&clock_, &settings_, &notice_, folder_.path(), false}; }
-
-  QTemporaryDir folder_;
-  // 21 June 2007, 12:00 UT: declination 23.438.
-  FixedClock clock_{{2007, 6, 21}, 12 * 3600, 0};
-  MemorySettingsStore settings_;
-  testing::RecordingNotice notice_;
 };
 
 int VisibleCount(const std::vector<PoolLine>& pool) {
@@ -133,8 +113,7 @@ int VisibleCount(const std::vector<PoolLine>& pool) {
 // Catches an overlay not shown at start-up, a wrong scale bar caption, a bar
 // cut short or its frame not resized with it, a larger label font.
 TEST_F(OverlaysWindowTest, TheFirstMapShowsTheCurveTheNightZoneTheParallelsAndTheScale) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   const LinePools& pools = window.Pools();
   EXPECT_TRUE(window.NightZoneShown());
   EXPECT_EQ(VisibleCount(pools.L), 361);
@@ -168,8 +147,7 @@ TEST_F(OverlaysWindowTest, TheFirstMapShowsTheCurveTheNightZoneTheParallelsAndTh
 // Catches a box left uncorrected, a redraw that runs with the curve off, the
 // chosen city's name left shown by a redraw.
 TEST_F(OverlaysWindowTest, TheRedrawCorrectsTheDateBoxesEvenWithTheCurveOff) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   QLineEdit* day = window.SunFrame()->Day();
   QLineEdit* month = window.SunFrame()->Month();
   day->setText("0");
@@ -198,8 +176,7 @@ TEST_F(OverlaysWindowTest, TheRedrawCorrectsTheDateBoxesEvenWithTheCurveOff) {
 // Catches the curve box wired to the wrong action, night lines shown without
 // the curve, the progress row left lit.
 TEST_F(OverlaysWindowTest, TheCurveBoxHidesAndRedrawsTheOverlay) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   QCheckBox* curve = window.Config()->Curve();
   EXPECT_EQ(curve->text(), "Courbe d'ensoleillement");
   QTest::mouseClick(curve, Qt::LeftButton);
@@ -252,8 +229,7 @@ class TimerWatch final : public QObject {
 TEST_F(OverlaysWindowTest, TheTimerStopsDuringTheRedrawAndRunsAfterOnlyWithAutomaticRefresh) {
   for (const bool auto_refresh : {true, false}) {
     SCOPED_TRACE(auto_refresh);
-    MainWindow window(Services());
-    window.StartUp(QSize(1200, 800));
+    MainWindow& window = Start();
     window.Config()->AutoRefresh()->setChecked(auto_refresh);
     window.UpdateTimer();
     TimerWatch watch([&window] { return window.Timer()->isActive(); });
@@ -267,8 +243,7 @@ TEST_F(OverlaysWindowTest, TheTimerStopsDuringTheRedrawAndRunsAfterOnlyWithAutom
 
 // Catches a slide in the wrong direction, an end or a night line not moved.
 TEST_F(OverlaysWindowTest, TheSlideMovesOnlyTheXOfTheCurveAndTheNightLines) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   const LinePools before = window.Pools();
   window.SlideDaylight(250);
   window.SlideDaylight(-50);
@@ -291,8 +266,7 @@ TEST_F(OverlaysWindowTest, TheSlideMovesOnlyTheXOfTheCurveAndTheNightLines) {
 TEST_F(OverlaysWindowTest, TheColourPanelPreviewsStoresAndHidesTheParallels) {
   settings_.Write("Couleurs", "R1", "10");
   settings_.Write("Couleurs", "g1", "20");
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   ColourPanel* panel = window.ColourPanelWidget();
   ASSERT_NE(panel, nullptr);
   // The stored colours are the pools' from the start.
@@ -352,8 +326,7 @@ TEST_F(OverlaysWindowTest, TheColourPanelPreviewsStoresAndHidesTheParallels) {
 // Catches the stored hidden colour not handed to the panel or the pools.
 TEST_F(OverlaysWindowTest, HiddenParallelsStayHiddenAtTheNextStart) {
   settings_.Write("Couleurs", "Para", "-2147483633");
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   EXPECT_EQ(window.Colours().parallels, kHiddenColour);
   EXPECT_EQ(window.ColourPanelWidget()->ParallelsSwatch()->GetColour(), kHiddenColour);
   for (std::size_t k = 6; k < kParallelLines; ++k) EXPECT_FALSE(window.Pools().P[k].visible) << k;
@@ -366,8 +339,7 @@ TEST_F(OverlaysWindowTest, HiddenParallelsStayHiddenAtTheNextStart) {
 // Catches the parallels left at the old width when the map grows, or one of
 // the five not spanned.
 TEST_F(OverlaysWindowTest, AWiderMapGetsParallelsAcrossItsWidth) {
-  MainWindow window(Services());
-  window.StartUp(QSize(1200, 800));
+  MainWindow& window = Start();
   window.resize(1600, 900);
   QCoreApplication::sendPostedEvents();
   const double width = window.Picture()->Canvas().WidthTwips();

@@ -6,41 +6,33 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
 
 #include "map/view/map_picture.h"
-#include "platform/memory_settings_store.h"
 #include "shell/view/config_panel.h"
 #include "shell/view/main_window.h"
 #include "solar/view/date_panel.h"
 #include "solar/view/dial_picture.h"
 #include "solar/view/sun_dials_panel.h"
 #include "solar/view/sun_marker_widget.h"
-#include "support/recording_notice.h"
+#include "support/window_fixture.h"
 
 namespace pellamar {
 namespace {
 
-class PointerViewTest : public ::testing::Test {
+class PointerViewTest : public testing::WindowTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(folder_.isValid());
-    std::ofstream(folder_.filePath("totale.Asc").toStdString(), std::ios::binary)
-        << "0.5 0.3\r\n0.51 0.31\r\n";
-  }
   // A window started at `clock` on the kept centre (hundredths of a degree).
-  std::unique_ptr<MainWindow> Start(const FixedClock& clock, const char* lat = "0",
-                                    const char* lon = "0") {
+  MainWindow* Start(const FixedClock& clock, const char* lat = "0", const char* lon = "0") {
     settings_.Write("Config", "LATCENTD", lat);
     settings_.Write("Config", "LONCENTD", lon);
-    auto window = std::make_unique<MainWindow>(
-        MainWindowServices{&clock, &settings_, &notice_, folder_.path(), false});
+    window_.reset();
+    clock_ = clock;
+    window_ = std::make_unique<MainWindow>(Services());
     // The user's decimal separator reaches the captions.
-    window->SunDials()->setLocale(QLocale(QLocale::French, QLocale::France));
-    window->StartUp(QSize(1200, 800));
-    return window;
+    window_->SunDials()->setLocale(QLocale(QLocale::French, QLocale::France));
+    window_->StartUp(QSize(1200, 800));
+    return window_.get();
   }
   // The place under a point of the picture, in twips, for the window's map
   // as it stands.
@@ -50,10 +42,6 @@ class PointerViewTest : public ::testing::Test {
     m.RFlon = m.LONCENTD;
     return Unproject(m, x, y);
   }
-
-  QTemporaryDir folder_;
-  MemorySettingsStore settings_;
-  testing::RecordingNotice notice_;
 };
 
 TEST_F(PointerViewTest, TheCentreReadOutFillsTheDialCaptionsAndTheTimes) {
@@ -74,7 +62,7 @@ TEST_F(PointerViewTest, TheCentreReadOutFillsTheDialCaptionsAndTheTimes) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    const auto w = Start(c.clock, c.lat, c.lon);
+    MainWindow* const w = Start(c.clock, c.lat, c.lon);
     EXPECT_EQ(w->SunDials()->Label35().text().toStdString(), c.azimuth);
     EXPECT_EQ(w->SunDials()->Label36().text().toStdString(), c.height);
     EXPECT_EQ(w->SunFrame()->Sunrise()->text().toStdString(), c.rise);
@@ -88,7 +76,7 @@ TEST_F(PointerViewTest, TheCentreReadOutFillsTheDialCaptionsAndTheTimes) {
 TEST_F(PointerViewTest, TheSunImageIsMovedOntoTheSubsolarPoint) {
   // 21 June 2007, 15:00 UT: the Sun stands over 23.438° N, 44.571° W.
   const FixedClock clock{{2007, 6, 21}, 15 * 3600, 0};
-  const auto w = Start(clock);
+  MainWindow* const w = Start(clock);
   const SunMarker* sun = w->SunImage();
   const double twips = w->Picture()->TwipsPerPixel();
   const QPointF centre = QPointF(sun->pos()) + QPointF(sun->width(), sun->height()) / 2;
@@ -102,7 +90,7 @@ TEST_F(PointerViewTest, TheSunImageIsMovedOntoTheSubsolarPoint) {
 
 TEST_F(PointerViewTest, APointerOnTheSunImageReadsFromItsTopLeftCorner) {
   const FixedClock clock{{2007, 6, 21}, 15 * 3600, 0};
-  const auto w = Start(clock);
+  MainWindow* const w = Start(clock);
   w->Config()->SetZoom(ZoomOption::Lock);
   SunMarker* sun = w->SunImage();
   // At the corner: the place a click on the image centres on. (QTest takes
@@ -137,7 +125,7 @@ TEST_F(PointerViewTest, APointerOnTheSunImageReadsFromItsTopLeftCorner) {
 
 TEST_F(PointerViewTest, EveryMouseButtonOnTheMapHidesTheChosenCity) {
   const FixedClock clock{{2007, 3, 21}, 12 * 3600, 0};
-  const auto w = Start(clock);
+  MainWindow* const w = Start(clock);
   QLabel* label7 = w->Config()->ChosenCity();
   MapPicture* picture = w->Picture();
   for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {

@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QPixmap>
-#include <QTemporaryDir>
-#include <fstream>
 
 #include "map/view/map_picture.h"
 #include "overlays/view/pool_painter.h"
-#include "platform/memory_settings_store.h"
 #include "shell/view/main_window.h"
-#include "support/recording_notice.h"
+#include "support/pixels.h"
+#include "support/window_fixture.h"
 
 namespace pellamar {
 namespace {
@@ -18,24 +16,15 @@ namespace {
 // pixmap) and whatever the region, the pixels must be those of the map
 // with the pools painted over it by PaintPools, and nothing outside the
 // region may change.
-class PoolOverlayTest : public ::testing::Test {
+class PoolOverlayTest : public testing::WindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(folder_.isValid());
+    WindowTest::SetUp();
     // A land square from 60° W to 60° E, ±40°: black outline under the
     // mask-pen night lines, white sea elsewhere.
-    std::ofstream out(folder_.filePath("totale.Asc").toStdString(), std::ios::binary);
-    const double pts[][2] = {{-60, -40}, {60, -40}, {60, 40}, {-60, 40}, {-60, -40}};
-    for (const auto& p : pts) {
-      out << (p[0] + 180) / 360 << ' ' << (p[1] + 90) / (180 * 1.4142135623730951) << "\r\n";
-    }
+    WriteSquare(60, 40);
+    clock_ = FixedClock{{2026, 6, 21}, 12 * 3600, 0};
   }
-  MainWindowServices Services() { return {&clock_, &settings_, &notice_, folder_.path(), false}; }
-
-  QTemporaryDir folder_;
-  FixedClock clock_{{2026, 6, 21}, 12 * 3600, 0};
-  MemorySettingsStore settings_;
-  testing::RecordingNotice notice_;
 };
 
 // Number of pixels of `a` (from row a_top) and `b` (from row b_top) that
@@ -49,8 +38,7 @@ int Differing(const QImage& a, int a_top, const QImage& b, int b_top, int rows) 
 }
 
 TEST_F(PoolOverlayTest, EverySurfaceAndRegionGetsTheMapWithThePoolsAndNothingElse) {
-  MainWindow window(Services());
-  window.StartUp(QSize(900, 600));
+  MainWindow& window = Start(QSize(900, 600));
   auto* layer = window.Picture()->findChild<PoolOverlay*>(QStringLiteral("LinePools"));
   ASSERT_NE(layer, nullptr);
   const QImage& map = window.Picture()->Canvas().Image();
@@ -78,11 +66,7 @@ TEST_F(PoolOverlayTest, EverySurfaceAndRegionGetsTheMapWithThePoolsAndNothingEls
   layer->render(&parts, QPoint(0, 0), QRegion(0, 0, w, 150) + QRegion(0, 400, w, h - 400));
   EXPECT_EQ(Differing(parts, 0, expected, 0, 150), 0);
   EXPECT_EQ(Differing(parts, 400, expected, 400, h - 400), 0);
-  int blue = 0;
-  for (int y = 150; y < 400; ++y) {
-    for (int x = 0; x < w; ++x) blue += parts.pixel(x, y) == qRgb(0, 0, 255);
-  }
-  EXPECT_EQ(blue, w * 250);
+  EXPECT_EQ(testing::CountColour(parts.copy(0, 150, w, 250), qRgb(0, 0, 255)), w * 250);
 
   // A pixmap, as grab() gives.
   EXPECT_EQ(Differing(layer->grab().toImage(), 0, expected, 0, h), 0);
