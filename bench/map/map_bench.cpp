@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "bench/offscreen_main.h"
+#include "bench/bench_support.h"
 #include "map/rebuild.h"
 #include "map/view/picture_canvas.h"
 
@@ -32,13 +32,6 @@ class NoSteps final : public RebuildSteps {
   void RedrawDaylight() override {}
   void ClearProgress() override {}
   void ReadOutCentre() override {}
-};
-
-class SilentNotice final : public UserNotice {
- public:
-  void Message(std::string_view) override {}
-  bool Question(std::string_view, std::string_view) override { return false; }
-  void Beep() override {}
 };
 
 // An outline text of `lines` points: random-walk polylines of 0.1° to 0.5°

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "bench/offscreen_main.h"
+#include "bench/bench_support.h"
 #include "map/view/map_picture.h"
 #include "overlays/daylight_curve.h"
 #include "overlays/view/pool_painter.h"
@@ -17,13 +17,6 @@
 
 namespace pellamar {
 namespace {
-
-class SilentNotice final : public UserNotice {
- public:
-  void Message(std::string_view) override {}
-  bool Question(std::string_view, std::string_view) override { return false; }
-  void Beep() override {}
-};
 
 class NoProgress final : public DaylightProgress {
  public:

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QDir>
 
-#include "bench/offscreen_main.h"
+#include "bench/bench_support.h"
 #include "places/pointer_readout.h"
 #include "platform/memory_settings_store.h"
 #include "shell/view/main_window.h"
@@ -14,13 +14,6 @@
 
 namespace pellamar {
 namespace {
-
-class SilentNotice final : public UserNotice {
- public:
-  void Message(std::string_view) override {}
-  bool Question(std::string_view, std::string_view) override { return false; }
-  void Beep() override {}
-};
 
 void BM_ReadOutPlaceCore(benchmark::State& state) {
   ReadoutSettings settings;

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "bench/offscreen_main.h"
+#include "bench/bench_support.h"
 #include "solar/sun_dials.h"
 #include "solar/sun_ephemeris.h"
 #include "solar/view/dial_picture.h"
