@@ -6,30 +6,12 @@ LinePools DesignedLinePools() {
   LinePools pools;
   // Element 0 of each pool lies off the map: negative x for the curve,
   // negative y for the night lines and the parallels.
-  PoolLine l0;
-  l0.X1 = -600, l0.Y1 = 1000, l0.X2 = -300, l0.Y2 = 1000;
-  l0.colour = Rgb(255, 0, 0);
-  l0.visible = true;
-  l0.style = LineStyle::Solid;
-  l0.width = 2;
-  l0.pen = PenMode::Copy;
-  PoolLine n0;
-  n0.X1 = 1000, n0.Y1 = -600, n0.X2 = 1000, n0.Y2 = -300;
-  n0.colour = Rgb(240, 240, 0);
-  n0.visible = false;
-  n0.style = LineStyle::Solid;
-  n0.width = 1;
-  n0.pen = PenMode::Mask;
-  PoolLine p0;
-  p0.X1 = 0, p0.Y1 = -300, p0.X2 = 1000, p0.Y2 = -300;
-  p0.colour = 0x008000;
-  p0.visible = true;
-  p0.style = LineStyle::Dotted;
-  p0.width = 1;
-  p0.pen = PenMode::Mask;
-  pools.L.push_back(l0);
-  pools.N.push_back(n0);
-  pools.P.push_back(p0);
+  pools.L.push_back({.X1 = -600, .Y1 = 1000, .X2 = -300, .Y2 = 1000, .colour = Rgb(255, 0, 0), .visible = true,
+                     .style = LineStyle::Solid, .width = 2, .pen = PenMode::Copy});
+  pools.N.push_back({.X1 = 1000, .Y1 = -600, .X2 = 1000, .Y2 = -300, .colour = Rgb(240, 240, 0), .visible = false,
+                     .style = LineStyle::Solid, .width = 1, .pen = PenMode::Mask});
+  pools.P.push_back({.X1 = 0, .Y1 = -300, .X2 = 1000, .Y2 = -300, .colour = 0x008000, .visible = true,
+                     .style = LineStyle::Dotted, .width = 1, .pen = PenMode::Mask});
   return pools;
 }
 
