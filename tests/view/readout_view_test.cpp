@@ -304,7 +304,12 @@ TEST_F(ReadoutWindowTest, EveryCaptionOfTheTopPanelsIsWhole) {
   EXPECT_EQ(window.Config()->LocalTime()->toolTip(), "Ou heure T.U.");
   EXPECT_EQ(window.Config()->Qra()->parentWidget(), window.Config());
   EXPECT_EQ(window.Config()->Today()->parentWidget(), window.Config());
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(sol->UpDw(i)->text(), i % 2 ? "+" : "-");
+  // Captions "-" "+" "-" "+"; a screen reader hears which box each steps.
+  const char* steps[4] = {"jour", "jour", "mois", "mois"};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(sol->UpDw(i)->text(), i % 2 ? "+" : "-");
+    EXPECT_EQ(sol->UpDw(i)->accessibleDescription(), steps[i]) << i;
+  }
 }
 
 }  // namespace
