@@ -1,5 +1,5 @@
 // The command line on any arguments (separated by NUL bytes): options within
-// their documented ranges, or no options and a message.
+// their accepted ranges, or no options and a message.
 #include <string>
 #include <vector>
 

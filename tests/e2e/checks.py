@@ -31,7 +31,7 @@ from readings import (
 # ----------------------------------------------------- checks of today ----
 
 def check_headless_readout(ctx):
-    """--readout prints the documented lines; a malformed place is refused."""
+    """--readout prints its read-out lines; a malformed place is refused."""
     lines = headless_readout(ctx, *PARIS, extra=["--utc"])
     wrong = [f"{c}={lines.get(c)} (expected {v})" for c, v in PARIS_TIMES.items() if lines.get(c) != v]
     if wrong:

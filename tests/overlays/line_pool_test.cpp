@@ -22,7 +22,7 @@ LinePools StartedPools(const OverlayColours& colours = {}) {
 
 // Catches a wrong pen, width or style, element 0 not recoloured or placed on
 // the picture, an off-by-one in the elements created or shown.
-TEST(LinePoolTest, CreatedElementsCopyElementZerosPenAndStyleButStartAsDocumented) {
+TEST(LinePoolTest, CreatedElementsCopyElementZerosPenAndStyleAndStartOffThePicture) {
   const OverlayColours colours{Rgb(1, 2, 3), Rgb(4, 5, 6), Rgb(7, 8, 9)};
   const LinePools pools = StartedPools(colours);
   struct Expect {

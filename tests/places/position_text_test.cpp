@@ -78,7 +78,7 @@ TEST(ToLocator, SubsquaresFollowTheFirstThreeDecimalsOfTheTenths) {
 TEST(ConvertDegree, GivesTheRoundedSecondsOfArc) {
   EXPECT_EQ(Convert_Degree(48.856667), "24");  // 48°51'24.0"
   EXPECT_EQ(Convert_Degree(2.350833), "3");    // no leading zero
-  EXPECT_EQ(Convert_Degree(0.99999), "60");    // the documented 0 to 60
+  EXPECT_EQ(Convert_Degree(0.99999), "60");    // seconds run from 0 to 60 here
   // Floor, not truncation: -0.5 is -1° + 30'00".
   EXPECT_EQ(Convert_Degree(-0.5), "0");
   EXPECT_EQ(Convert_Degree(-0.504), "46");  // -1° + 29'45.6" -> 46
