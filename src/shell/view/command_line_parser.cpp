@@ -12,11 +12,11 @@ QString FromView(std::string_view s) { return QString::fromUtf8(s.data(), static
 
 ParsedArguments ParseArguments(const QStringList& arguments) {
   QCommandLineParser parser;
-  const auto specs = CommandLineOptions();
-  for (const OptionSpec& spec : specs) {
-    QStringList names{FromView(spec.name)};
-    if (!spec.short_name.empty()) names.prepend(FromView(spec.short_name));
-    parser.addOption(QCommandLineOption(names, FromView(spec.description), FromView(spec.value_name)));
+  const auto known = CommandLineOptions();
+  for (const OptionSpec& option : known) {
+    QStringList names{FromView(option.name)};
+    if (!option.short_name.empty()) names.prepend(FromView(option.short_name));
+    parser.addOption(QCommandLineOption(names, FromView(option.description), FromView(option.value_name)));
   }
   if (!parser.parse(arguments)) {
     if (!parser.unknownOptionNames().isEmpty()) {
@@ -31,12 +31,12 @@ ParsedArguments ParseArguments(const QStringList& arguments) {
     return {std::nullopt, "argument inattendu : " + parser.positionalArguments().first().toStdString()};
   }
   CommandLine options;
-  for (const OptionSpec& spec : specs) {
-    const QString name = FromView(spec.name);
+  for (const OptionSpec& option : known) {
+    const QString name = FromView(option.name);
     if (!parser.isSet(name)) continue;
     // A value given twice: the last one counts.
-    const std::string value = spec.value_name.empty() ? std::string() : parser.values(name).last().toStdString();
-    std::string error = ApplyOption(options, spec.name, value);
+    const std::string value = option.value_name.empty() ? std::string() : parser.values(name).last().toStdString();
+    std::string error = ApplyOption(options, option.name, value);
     if (!error.empty()) return {std::nullopt, std::move(error)};
   }
   if (std::string error = CheckOptions(options); !error.empty()) return {std::nullopt, std::move(error)};
