@@ -53,8 +53,8 @@ class PictureCanvas final : public Canvas {
   void Flush();
   QPen Pen(Colour colour) const;
   // Solid one-pixel lines, the bulk of an outline, are set pixel by pixel.
-  void RasteriseThinLine(double x1, double y1, double x2, double y2);
-  void Bresenham(int ax, int ay, int bx, int by, bool check_bounds);
+  void RasteriseThinLine(double x1, double y1, double x2, double y2, Colour colour);
+  void Bresenham(int ax, int ay, int bx, int by, bool check_bounds, Colour colour);
 
   QImage image_;
   int width_px_ = 0;
@@ -67,8 +67,6 @@ class PictureCanvas final : public Canvas {
   QFont font_;
   double print_x_ = 0, print_y_ = 0;
   double pixels_per_twip_ = 1.0 / 15.0;  // device pixels
-  Colour thin_colour_ = 0;
-  QRgb thin_rgb_ = 0xFF000000;  // thin_colour_ (black) as a QRgb
   std::vector<QLineF> pending_;
   Colour pending_colour_ = 0;
   // One painter serves a run of circles (a city layer draws thousands); it

@@ -187,8 +187,8 @@ void PoolOverlay::paintEvent(QPaintEvent* event) {
     return;
   }
   // Any other surface: the region's piece of the map, with the pools.
-  QImage piece = map.copy(device);
-  if (piece.depth() != 32) return;
+  QImage piece = map.copy(device).convertToFormat(QImage::Format_RGB32);
+  if (piece.isNull()) return;
   PaintAll({reinterpret_cast<QRgb*>(piece.bits()), piece.bytesPerLine() / 4, device, device.topLeft()}, map.size(),
            *pools_, k);
   piece.setDevicePixelRatio(1);
