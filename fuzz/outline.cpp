@@ -1,11 +1,15 @@
-// An outline file of any bytes: read as points or refused as too long, and
-// drawn on a whole-world map without a segment outside the margin.
+// An outline file of any bytes: read as points or refused as too long,
+// packed and read back bit for bit, and drawn on a whole-world map without a
+// segment outside the margin.
+#include <bit>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 
 #include "fuzz_target.h"
 #include "map/outline_drawing.h"
 #include "map/outline_file.h"
+#include "map/packed_outline.h"
 
 namespace pellamar::fuzz {
 namespace {
@@ -47,6 +51,17 @@ void FuzzOne(std::string_view bytes) {
   }
   Require(load.status == OutlineStatus::Ok);
   Require(load.outline.size() == lines && load.outline.y.size() == lines);
+
+  const PackedOutline packed(load.outline);
+  Require(packed.size() == lines);
+  PackedOutline::Reader reader(packed);
+  for (std::size_t i = 0; i < lines; ++i) {
+    double x;
+    float y;
+    reader.Next(x, y);
+    Require(std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(load.outline.x[i]) &&
+            std::bit_cast<std::uint32_t>(y) == std::bit_cast<std::uint32_t>(load.outline.y[i]));
+  }
 
   MapState map;
   map.ZOOMc = kWholeWorldZoom;

@@ -8,17 +8,18 @@
 
 namespace pellamar {
 
-// An outline as the library keeps it between rebuilds: a third of the
+// An outline as the library keeps it between rebuilds: about a sixth of the
 // memory of Outline, every point read back bit for bit.
 //
 // Nearly every point of an outline file is two decimals of at most 7
 // places, read as the double (x) and the float (y) nearest to them. Such a
 // point is a pair of whole numbers of 1e-7 units, and n / 1e7 (one correctly
-// rounded division) is again the double nearest to the decimal. A point
-// that follows such a point by less than 32,768 units in both is kept as the
-// two 16-bit differences; any other point (the first, a break, the start of
-// a line) is kept whole, in units when it has them, else as read (a value
-// with more places, out of range, a signed zero).
+// rounded division) is again the double nearest to the decimal. A point that
+// follows such a point closely is kept as the two differences, in 3 bytes
+// when both are within 1,023 units, in 4 within 16,383; the break point
+// (2, 0) takes one byte; any other point (the first, the start of a line) is
+// kept whole, in units when it has them, else as read (a value with more
+// places, out of range, a signed zero).
 class PackedOutline {
  public:
   PackedOutline() = default;
@@ -37,16 +38,20 @@ class PackedOutline {
 
    private:
     const PackedOutline& o_;
-    std::size_t step_ = 0, unit_ = 0, as_read_ = 0;
+    std::size_t at_ = 0, as_read_ = 0;
     std::int64_t nx_ = 0, ny_ = 0;  // the previous point in 1e-7 units
   };
 
  private:
-  // Marks a point kept whole in steps_: its pair is (kWhole, kInUnits) for
-  // a point in units_, (kWhole, kAsRead) for one in as_read_x_, as_read_y_.
-  static constexpr std::int16_t kWhole = INT16_MIN, kInUnits = 0, kAsRead = 1;
-  std::vector<std::int16_t> steps_;  // dx, dy of each point
-  std::vector<std::int32_t> units_;  // x, y of each whole point in 1e-7 units
+  // Each point starts with a byte that tells how it is kept:
+  //   0xxxxxxx  a near step: 3 bytes, dx and dy in 11 bits each;
+  //   10xxxxxx  a step: 4 bytes, dx and dy in 15 bits each;
+  //   kWhole    the point in units: 8 more bytes, x then y as 32-bit
+  //             numbers, low byte first;
+  //   kAsRead   the next point of as_read_x_, as_read_y_;
+  //   kBreak    the break point (2, 0).
+  static constexpr std::uint8_t kWhole = 0xC0, kAsRead = 0xC1, kBreak = 0xC2;
+  std::vector<std::uint8_t> bytes_;
   std::vector<double> as_read_x_;
   std::vector<float> as_read_y_;
   std::size_t size_ = 0;
