@@ -8,12 +8,10 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 #include <string_view>
 
 #include "shell/view/main_window.h"
+#include "shell/view/process_setup.h"
 #include "shell/view/qt_services.h"
 #include "shell/view/qt_settings_store.h"
 
@@ -55,9 +53,7 @@ int main(int argc, char* argv[]) {
     std::fputs("usage: first_frame DATA_FOLDER [--precise]\n", stderr);
     return 2;
   }
-#ifdef __GLIBC__
-  mallopt(M_MMAP_THRESHOLD, 128 * 1024);  // as the program does
-#endif
+  pellamar::PrepareWindowProcess();  // as the program does
   QApplication app(argc, argv);
   FirstFrame first_frame;
   app.installEventFilter(&first_frame);
