@@ -8,10 +8,12 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <string_view>
 
 #include "shell/view/main_window.h"
-#include "shell/view/process_setup.h"
 #include "shell/view/qt_services.h"
 #include "shell/view/qt_settings_store.h"
 
@@ -53,7 +55,9 @@ int main(int argc, char* argv[]) {
     std::fputs("usage: first_frame DATA_FOLDER [--precise]\n", stderr);
     return 2;
   }
-  pellamar::PrepareWindowProcess();  // as the program does
+#ifdef __GLIBC__
+  mallopt(M_MMAP_THRESHOLD, 128 * 1024);  // as the program does
+#endif
   QApplication app(argc, argv);
   FirstFrame first_frame;
   app.installEventFilter(&first_frame);

@@ -5,6 +5,9 @@
 #include <QPixmap>
 #include <cstdio>
 #include <cstdlib>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <iostream>
 #include <string>
 #include <vector>
@@ -14,7 +17,6 @@
 #include "shell/readout.h"
 #include "shell/view/command_line_parser.h"
 #include "shell/view/main_window.h"
-#include "shell/view/process_setup.h"
 #include "shell/view/qt_services.h"
 #include "shell/view/qt_settings_store.h"
 #include "shell/view/termination_watcher.h"
@@ -76,7 +78,13 @@ int Snapshot(const pellamar::CommandLine& options, QApplication& app) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  pellamar::PrepareWindowProcess();
+#ifdef __GLIBC__
+  // Blocks of 128 KiB and more (outline buffers, pictures) always come from
+  // the system and go back to it when freed. By default glibc raises that
+  // bound to the size of the largest block freed so far, and the freed
+  // buffers of the outline files then stayed in the heap for good.
+  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
   const pellamar::ParsedArguments parsed = pellamar::ParseArguments(Arguments(argc, argv));
   if (!parsed.options) {
     std::fprintf(stderr, "pellamar: %s\n(pellamar --help affiche les options)\n", parsed.error.c_str());
