@@ -105,7 +105,8 @@ class OverlaysWindowTest : public testing::WindowTest {
 };
 
 // Faults: an overlay not shown at start-up; a wrong scale bar caption; a
-// bar cut short, its label clipped or its frame not resized with it.
+// bar cut short, its label clipped or its frame not resized with it; the
+// parallels left at the old width when the map grows.
 TEST_F(OverlaysWindowTest, TheFirstMapShowsTheCurveTheNightZoneTheParallelsAndTheScale) {
   MainWindow& window = Start();
   const LinePools& pools = window.Pools();
@@ -132,11 +133,18 @@ TEST_F(OverlaysWindowTest, TheFirstMapShowsTheCurveTheNightZoneTheParallelsAndTh
   EXPECT_LE(scale->width(), std::max(bar.width / tpp, label_end) + 3);
   EXPECT_EQ(scale->parentWidget()->width(), scale->width());
   EXPECT_GT(CountColour(scale->grab().toImage(), qRgb(255, 0, 0)), 5);
+
+  window.resize(1600, 900);
+  QCoreApplication::sendPostedEvents();
+  const double width = window.Picture()->Canvas().WidthTwips();
+  ASSERT_GT(width, 1250 * tpp);
+  for (std::size_t k = 0; k < 5; ++k) EXPECT_EQ(window.Pools().P[k].X2, width) << k;
 }
 
 // Faults: a box left uncorrected; a redraw run with the curve off; the
-// chosen city's name left shown by a redraw.
-TEST_F(OverlaysWindowTest, TheRedrawCorrectsTheDateBoxesEvenWithTheCurveOff) {
+// chosen city's name left shown by a redraw; the curve box wired to the
+// wrong action; night lines shown without the curve; the progress row lit.
+TEST_F(OverlaysWindowTest, TheCurveBoxHidesAndRedrawsTheOverlayAndTheRedrawCorrectsTheDate) {
   MainWindow& window = Start();
   QLineEdit* day = window.SunFrame()->Day();
   QLineEdit* month = window.SunFrame()->Month();
@@ -147,21 +155,7 @@ TEST_F(OverlaysWindowTest, TheRedrawCorrectsTheDateBoxesEvenWithTheCurveOff) {
   EXPECT_TRUE(window.Config()->ChosenCity()->isHidden());
   EXPECT_EQ(day->text(), "1");
   EXPECT_EQ(month->text(), "12");
-  QTest::mouseClick(window.Config()->Curve(), Qt::LeftButton);
-  const float old_y = window.Pools().L[100].Y1;
-  day->setText("45");
-  month->setText("abc");
-  window.RedrawDaylight();
-  EXPECT_EQ(day->text(), "31");
-  EXPECT_EQ(month->text(), "1");
-  EXPECT_EQ(VisibleCount(window.Pools().L), 0);
-  EXPECT_EQ(window.Pools().L[100].Y1, old_y);
-}
 
-// Faults: the curve box wired to the wrong action; night lines shown
-// without the curve; the progress row left lit.
-TEST_F(OverlaysWindowTest, TheCurveBoxHidesAndRedrawsTheOverlay) {
-  MainWindow& window = Start();
   QCheckBox* curve = window.Config()->Curve();
   EXPECT_EQ(curve->text(), "Courbe d'ensoleillement");
   QTest::mouseClick(curve, Qt::LeftButton);
@@ -173,6 +167,16 @@ TEST_F(OverlaysWindowTest, TheCurveBoxHidesAndRedrawsTheOverlay) {
   window.ShowNightZone(false);
   window.ShowNightZone(true);
   EXPECT_EQ(VisibleCount(window.Pools().N), 0);
+  // With the curve off a redraw corrects the boxes and draws nothing.
+  const float old_y = window.Pools().L[100].Y1;
+  day->setText("45");
+  month->setText("abc");
+  window.RedrawDaylight();
+  EXPECT_EQ(day->text(), "31");
+  EXPECT_EQ(month->text(), "1");
+  EXPECT_EQ(VisibleCount(window.Pools().L), 0);
+  EXPECT_EQ(window.Pools().L[100].Y1, old_y);
+
   window.ForgetDaylightCurve();
   QTest::mouseClick(curve, Qt::LeftButton);
   EXPECT_EQ(VisibleCount(window.Pools().N), 361);
@@ -274,16 +278,6 @@ TEST_F(OverlaysWindowTest, TheColourPanelPreviewsStoresAndHidesTheParallels) {
   EXPECT_EQ(CountColour(Shown(), qRgb(0x0F, 0, 0)), 0);  // the sentinel's low byte
 }
 
-// Faults: the parallels left at the old width when the map grows.
-TEST_F(OverlaysWindowTest, AWiderMapGetsParallelsAcrossItsWidth) {
-  MainWindow& window = Start();
-  window.resize(1600, 900);
-  QCoreApplication::sendPostedEvents();
-  const double width = window.Picture()->Canvas().WidthTwips();
-  ASSERT_GT(width, 1250 * window.Picture()->TwipsPerPixel());
-  for (std::size_t k = 0; k < 5; ++k) EXPECT_EQ(window.Pools().P[k].X2, width) << k;
-}
-
 // The number of pixels of `a` (from row a_top) and `b` (from row b_top)
 // that differ over `rows` rows.
 int Differing(const QImage& a, int a_top, const QImage& b, int b_top, int rows) {
@@ -329,7 +323,8 @@ TEST_F(OverlaysWindowTest, EverySurfaceAndRegionGetsTheMapWithThePoolsAndNothing
 
 // Faults: no slide before the count is due, a slide the wrong way or by
 // another distance, a night line left behind; the clock or the counters'
-// tooltip not redrawn by the tick.
+// tooltip not redrawn by the tick; a redraw not starting the count afresh;
+// no rebuild on the 1001st tick, or one sooner; the timer left stopped.
 TEST_F(OverlaysWindowTest, TheTickSlidesTheOverlayWithTheSunMarker) {
   clock_ = FixedClock{{2007, 6, 21}, 9 * 3600, 0};
   MainWindow& window = Start();
@@ -358,13 +353,6 @@ TEST_F(OverlaysWindowTest, TheTickSlidesTheOverlayWithTheSunMarker) {
   }
   EXPECT_EQ(window.Ticks().Occur, 1);
   EXPECT_EQ(window.Ticks().Occur2, 43);
-}
-
-// Faults: a redraw not starting the count afresh; no rebuild on the 1001st
-// tick, or one sooner; the timer left stopped after it.
-TEST_F(OverlaysWindowTest, RedrawsResetTheCountersAndTheThousandAndFirstTickRebuilds) {
-  MainWindow& window = Start();
-  Tick(30);
   QTest::mouseClick(window.SunFrame()->UpDw(1), Qt::LeftButton);
   EXPECT_EQ(window.Ticks().Occur, 0);
   EXPECT_EQ(window.Ticks().Occur2, 0);
