@@ -187,22 +187,24 @@ TEST_F(OverlaysWindowTest, TheCurveBoxHidesAndRedrawsTheOverlayAndTheRedrawCorre
   EXPECT_GT(CountColour(Shown(), qRgb(255, 0, 0)), 300);
 }
 
-// Records whether Timer1 ran each time a progress shape was lit.
+// Records which progress shape was lit, in order, and whether Timer1 ran.
 class TimerWatch final : public QObject {
  public:
   explicit TimerWatch(QTimer* timer) : timer_(timer) {}
-  bool eventFilter(QObject*, QEvent* event) override {
+  bool eventFilter(QObject* shape, QEvent* event) override {
     if (event->type() == QEvent::Show) seen.push_back(timer_->isActive());
+    if (event->type() == QEvent::Show) lit.push_back(shape->objectName());
     return false;
   }
   std::vector<bool> seen;
+  std::vector<QString> lit;
 
  private:
   QTimer* timer_;
 };
 
 // Faults: the timer left running during the redraw, or restarted without
-// automatic refresh.
+// automatic refresh; the progress shapes lit from the wrong end.
 TEST_F(OverlaysWindowTest, TheTimerStopsDuringTheRedrawAndRunsAfterOnlyWithAutomaticRefresh) {
   for (const bool auto_refresh : {true, false}) {
     SCOPED_TRACE(auto_refresh);
@@ -214,6 +216,7 @@ TEST_F(OverlaysWindowTest, TheTimerStopsDuringTheRedrawAndRunsAfterOnlyWithAutom
     window.RedrawDaylight();
     ASSERT_FALSE(watch.seen.empty());
     for (const bool running : watch.seen) EXPECT_FALSE(running);
+    EXPECT_EQ(watch.lit.front(), "Shape0");
     EXPECT_EQ(window.Timer()->isActive(), auto_refresh);
   }
 }

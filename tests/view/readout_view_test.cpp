@@ -159,7 +159,8 @@ TEST_F(ReadoutWindowTest, ABurstOfMovesIsReadOutOnceAtItsLastPoint) {
 }
 
 // Faults: the locator box not recolouring Label2 or itself, or re-reading at
-// once; the caption or the times not following the local-time box.
+// once; the caption or the times not following the local-time box, or the
+// overlay not redrawn by it.
 TEST_F(ReadoutWindowTest, TheLocatorAndLocalTimeBoxesSwitchTheReadOut) {
   MainWindow& w = StartParis();
   QCheckBox* qra = w.Config()->Qra();
@@ -178,7 +179,9 @@ TEST_F(ReadoutWindowTest, TheLocatorAndLocalTimeBoxesSwitchTheReadOut) {
   QCheckBox* hloc = w.Config()->LocalTime();
   EXPECT_EQ(Sol().TimeBase()->text(), "Heure Locale");
   Type(Sol().Zone(), "2");
+  ASSERT_TRUE(QMetaObject::invokeMethod(w.Timer(), "timeout"));
   QTest::mouseClick(hloc, Qt::LeftButton);
+  EXPECT_EQ(w.Ticks().Occur2, 0);  // the click redraws the overlay, which restarts the count
   EXPECT_EQ(Sol().TimeBase()->text(), "TU");
   EXPECT_EQ(Sol().Transit()->text(), "11:52:21");
   QTest::mouseClick(hloc, Qt::LeftButton);
