@@ -41,6 +41,7 @@ TEST(GshhgBinsTest, DecodesCornersAndUnsignedOffsets) {
   }
   // A segment pointing outside the point arrays is skipped.
   EXPECT_EQ(DecodeBins(Grid(), {{0, 2}, {3, 5}}).size(), 1u);
+  EXPECT_EQ(DecodeBins(Grid(), {{0, 2}}).size(), 1u);  // and one past the segments
 }
 
 // Catches a joint point doubled, no backward extension, the higher-numbered
@@ -135,7 +136,7 @@ TEST(OutlineTextTest, PrepareLineDropsCollapsedRingsAndRepeats) {
   EXPECT_EQ(PrepareLine(tiny_ring, 0.0).size(), 1u);
   EXPECT_TRUE(PrepareLine(tiny_ring, 0.01).empty());
   // There and back: a line of two points, but no ring.
-  const Polyline there_and_back = {{10, 10}, {11, 10}, {10, 10}};
+  const Polyline there_and_back = {{10, 10}, {10, 11}, {10, 10}};
   EXPECT_TRUE(PrepareLine({there_and_back, true, 1.0}, 0.0).empty());
   EXPECT_FALSE(PrepareLine({there_and_back, false, 1.0}, 0.0).empty());
   // Points closer than the file's grid become one: 10, then 1° in three steps.
