@@ -227,7 +227,8 @@ TEST(CityListTest, FrenchCountryNames) {
   };
   for (const Case& c : cases) {
     std::map<std::string, std::string> french;
-    if (c.french != nullptr) french[c.country.common_name.empty() ? c.country.name : c.country.common_name] = c.french;
+    const std::string& key = c.country.common_name.empty() ? c.country.name : c.country.common_name;
+    if (c.french != nullptr) french[key] = c.french;
     EXPECT_EQ(FrenchCountryName(c.country, french), c.heading) << c.country.name;
   }
 }
@@ -271,7 +272,7 @@ TEST(CityListTest, SelectionNamesAndOrder) {
       {27, "Washington", "US", "PPLC", 689'545, -74.0, 40.72},        // a capital 0.8 km away
       {28, "Springfield", "US", "PPL", 150'000, -89.65, 39.8},        // one name: the larger first
       {29, "Springfield", "US", "PPL", 155'000, -72.59, 42.1},
-      {30, "\u041C\u043E\u0441\u043A\u0432\u0430", "RU", "PPLC", 10'000'000, 37.6, 55.8},  // no name left: no block
+      {30, "\u041C\u043E\u0441\u043A\u0432\u0430", "RU", "PPLC", 10'000'000, 37.6, 55.8},  // no name: no block
   };
   for (const char* not_a_town : {"PPLX", "PPLH", "PPLQ", "PPLW", "PPLCH"}) {
     places.push_back({20, "Gone", "FR", not_a_town, 900'000, 4, 46});
@@ -286,14 +287,13 @@ TEST(CityListTest, SelectionNamesAndOrder) {
       rules);
   // Blocks by French name, then ZZ (no name known); cities by name.
   EXPECT_EQ(Listing(blocks),
-            (std::vector<std::string>{"; \xC9gypte", "6 Alexandre 200000", "6 Egypt, Town 150000", "6 Hundred 100000",
-                                      "0 Le Caire 9606916",
-                                      "; \xC9tats-Unis", "7 Albany 97856", "5 Kansas City 475378",
-                                      "1 New York City 8175133", "7 Seatville 50000", "6 Springfield 155000",
-                                      "6 Springfield 150000", "0 Washington 689545",
-                                      "6 Yonkers 200370", "; France", "4 Lyon 522250", "0 Paris 2138551",
-                                      "8 Small 2000", "; Isra\xEBl", "0 Jerusalem 801000", "; Ta\xEFwan",
-                                      "5 Taoyuan 402014", "; ZZ", "8 Elsewhere 5"}));
+            (std::vector<std::string>{
+                "; \xC9gypte", "6 Alexandre 200000", "6 Egypt, Town 150000", "6 Hundred 100000",
+                "0 Le Caire 9606916", "; \xC9tats-Unis", "7 Albany 97856", "5 Kansas City 475378",
+                "1 New York City 8175133", "7 Seatville 50000", "6 Springfield 155000", "6 Springfield 150000",
+                "0 Washington 689545", "6 Yonkers 200370", "; France", "4 Lyon 522250", "0 Paris 2138551",
+                "8 Small 2000", "; Isra\xEBl", "0 Jerusalem 801000", "; Ta\xEFwan", "5 Taoyuan 402014",
+                "; ZZ", "8 Elsewhere 5"}));
   EXPECT_DOUBLE_EQ(blocks.at(0).cities.at(3).lon_west_deg, -31.24967);
 }
 
