@@ -6,12 +6,6 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <string>
 
 #include "map/view/map_picture.h"
 #include "places/view/search_panels.h"
@@ -129,14 +123,15 @@ TEST_F(CitiesViewTest, TheBoxTheSearchAndTheCountryList) {
   EXPECT_TRUE(notice_.messages.empty());
 }
 
-// Fault: a reader (start, search, country list) silent on a missing file.
+// Fault: a reader (start, search, country list, editor) silent on a missing file.
 TEST_F(CitiesViewTest, EveryReaderReportsAMissingFile) {
   QFile::remove(CityFile());
   MainWindow& window = Start();
   window.CitySearch()->Query()->setText("par");
   window.CitySearch()->Search()->click();
   window.OpenCountryList();
-  EXPECT_EQ(notice_.messages, std::vector<std::string>(3, "Erreur à l'ouverture du fichier: Villes"));
+  const CityEditor editor({CityFile(), CityFile()}, notice_, QIcon());
+  EXPECT_EQ(notice_.messages, std::vector<std::string>(4, "Erreur à l'ouverture du fichier: Villes"));
 }
 
 // Faults: a wrong caption; "Supprimer" or "Enregistrer" enabled at start; a refusal without a

@@ -6,8 +6,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <csignal>
-#include <string>
-#include <vector>
 
 #include "map/view/map_picture.h"
 #include "shell/view/command_line_parser.h"
@@ -243,7 +241,10 @@ TEST_F(ShellWindowTest, HelpPicksItsFileAndFallsBackOnOurPage) {
     if (c.html) QFile(dir.filePath("Pellamar.html")).open(QIODevice::WriteOnly);
     testing::RecordingNotice notice;
     QUrl last;
-    const auto open = [&](const QUrl& url) { return (last = url), c.handler_takes_chm || !url.path().endsWith(".chm"); };
+    const auto open = [&](const QUrl& url) {
+      last = url;
+      return c.handler_takes_chm || !url.path().endsWith(".chm");
+    };
     const QString opened = HelpOpener(dir.path(), open, notice).Open();
     EXPECT_EQ(opened, *c.opened ? QDir(dir.path()).absoluteFilePath(c.opened) : QString());
     EXPECT_EQ(last, *c.opened ? QUrl::fromLocalFile(opened) : QUrl());
@@ -267,21 +268,13 @@ TEST(CommandLineParserTest, QtFormsFillTheCoreOptions) {
     args.prepend("pellamar");
     return ParseArguments(args);
   };
-  const ParsedArguments a = parse({"--snapshot=eu.jpg", "--centre", "48,10", "--zoom=2400", "--size=800x600",
-                                   "--tz", "3", "--tz=-5", "--precise"});
+  // Both value forms, a value that starts with "-", the last of a repeated value, short switches.
+  const ParsedArguments a = parse({"--snapshot=eu.jpg", "--centre", "48,10", "--tz=3", "--tz", "-5", "-h", "-v"});
   ASSERT_TRUE(a.options) << a.error;
   EXPECT_EQ(*a.options->snapshot_path, "eu.jpg");
-  EXPECT_DOUBLE_EQ(a.options->centre->lat_deg, 48);
   EXPECT_DOUBLE_EQ(a.options->centre->lon_east_deg, 10);
-  EXPECT_DOUBLE_EQ(*a.options->zoom, 2400);
-  EXPECT_EQ(a.options->snapshot_width, 800);
   EXPECT_EQ(*a.options->utc_offset_hours, -5);
-  EXPECT_TRUE(a.options->precise);
-  EXPECT_FALSE(a.options->qra || a.options->utc || a.options->help || a.options->version);
-  const ParsedArguments b = parse({"--readout", "48.85,2.35", "--qra", "--utc", "-h", "-v"});
-  ASSERT_TRUE(b.options) << b.error;
-  EXPECT_TRUE(b.options->qra && b.options->utc && b.options->help && b.options->version && !b.options->precise);
-  EXPECT_EQ(*b.options->readout, "48.85,2.35");
+  EXPECT_TRUE(a.options->help && a.options->version && !a.options->precise && !a.options->qra);
   const std::pair<QStringList, const char*> bad[] = {
       {{"--frobnicate"}, "option inconnue : --frobnicate"},
       {{"-x"}, "option inconnue : -x"},
