@@ -30,21 +30,28 @@ class MainWindowTest : public testing::WindowTest {
 };
 
 // Faults: a wrong title or default zoom; the zone's sign or the date boxes from the wrong
-// field; the outline choice not rebuilding, or a missing file unreported.
-TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheOutlineChoiceRebuilds) {
+// field; the layout or the centre not following a resize, or no rebuild; the outline
+// choice not rebuilding, or a missing file unreported.
+TEST_F(MainWindowTest, StartsWithTheDefaultsFollowsAResizeAndRebuildsForTheOutlineChoice) {
   MainWindow& window = Start();
   EXPECT_EQ(window.windowTitle(), "Pellamar");
   EXPECT_EQ(window.Map().ZOOMc, 13885);
   EXPECT_EQ(window.RebuildCount(), 1);
-  EXPECT_GT(InkedPixels(window.Picture()), 100);
   EXPECT_FLOAT_EQ(window.TimeZone(), -5);
   DatePanel* sol = window.SunFrame();
   EXPECT_EQ(sol->Zone()->text() + ' ' + sol->Day()->text() + ' ' + sol->Month()->text(), "-5 21 3");
   EXPECT_TRUE(notice_.messages.empty());
+  window.resize(1000, 700);
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(window.RebuildCount(), 2);
+  const double twips = window.Picture()->TwipsPerPixel();
+  EXPECT_NEAR(window.Picture()->width(), window.Layout().picture1.width / twips, 1);
+  EXPECT_NEAR(window.Map().Xc, window.Picture()->width() * twips / 2, 1);
+  EXPECT_GT(InkedPixels(window.Picture()), 100);
   // "Contours précis": the four precise files are missing here, each one
   // reported once, and the map still rebuilds.
   QTest::mouseClick(Find<QRadioButton>(*window.Config(), "Option2_0"), Qt::LeftButton);
-  EXPECT_EQ(window.RebuildCount(), 2);
+  EXPECT_EQ(window.RebuildCount(), 3);
   ASSERT_EQ(notice_.messages.size(), 4u);
   EXPECT_EQ(notice_.messages[0], "Erreur à l'ouverture du fichier: Iles.Asc");
 }
@@ -99,17 +106,6 @@ TEST_F(MainWindowTest, TheTimerRunsOnlyWithAutomaticRefreshAndNoHold) {
   EXPECT_TRUE(window.Timer()->isActive());
   QTest::mouseClick(raf, Qt::LeftButton, Qt::NoModifier, QPoint(5, raf->height() / 2));
   EXPECT_FALSE(window.Timer()->isActive());
-}
-
-// Faults: the layout or the centre not following a resize, or no rebuild.
-TEST_F(MainWindowTest, ResizingTheWindowLaysOutAndRedrawsTheMap) {
-  MainWindow& window = Start();
-  window.resize(1000, 700);
-  QCoreApplication::sendPostedEvents();
-  EXPECT_EQ(window.RebuildCount(), 2);
-  EXPECT_NEAR(window.Picture()->width(), window.Layout().picture1.width / window.Picture()->TwipsPerPixel(), 1);
-  EXPECT_NEAR(window.Map().Xc, window.Picture()->width() * window.Picture()->TwipsPerPixel() / 2, 1);
-  EXPECT_GT(InkedPixels(window.Picture()), 100);
 }
 
 }  // namespace
