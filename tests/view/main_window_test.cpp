@@ -57,8 +57,9 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsFollowsAResizeAndRebuildsForTheOutli
 }
 
 // Faults: clicks on swapped or flipped axes, or not zooming in; the zoom option ignored; a
-// right or middle click moving the map or not opening the popup on its place.
-TEST_F(MainWindowTest, ALeftClickRecentresAndZoomsOtherButtonsOpenThePopup) {
+// right or middle click moving the map or not opening the popup on its place; "Reset"
+// ignoring the keep box, or a wrong whole-world zoom or centre.
+TEST_F(MainWindowTest, ClicksRecentreOrOpenThePopupAndResetGoesBackToTheWholeWorld) {
   MainWindow& window = Start();
   MapPicture* picture = window.Picture();
   QTest::mouseMove(picture, QPoint(picture->width() / 2, picture->height() / 2));
@@ -86,6 +87,18 @@ TEST_F(MainWindowTest, ALeftClickRecentresAndZoomsOtherButtonsOpenThePopup) {
   QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, at);
   EXPECT_EQ(window.RebuildCount(), 3);
   EXPECT_DOUBLE_EQ(window.Map().ZOOMc, before.ZOOMc / 2);
+  // "Reset" keeps the view with "Conserver cette carte", else shows the whole
+  // world (√2 / 2.41 × 21600 minutes) on 0°, 0°; it rebuilds either way.
+  const MapState moved = window.Map();
+  for (const bool keep : {true, false}) {
+    window.Config()->KeepMap()->setChecked(keep);
+    QTest::mouseClick(window.Config()->Reset(), Qt::LeftButton);
+    EXPECT_DOUBLE_EQ(window.Map().ZOOMc, keep ? moved.ZOOMc : 12675.109106746411);
+    EXPECT_EQ(window.Map().LATCENTD, keep ? moved.LATCENTD : 0);
+    EXPECT_EQ(window.Map().LONCENTD, keep ? moved.LONCENTD : 0);
+  }
+  EXPECT_EQ(window.RebuildCount(), 5);
+  EXPECT_NEAR(window.Map().Xc, picture->width() * twips / 2, 0.01);
 }
 
 // Faults: a kept "Raf" of 0 not read; holds not nesting; the timer running without

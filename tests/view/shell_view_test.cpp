@@ -1,4 +1,4 @@
-// The shell in the real window, offscreen: menus, panels, "Reset", quitting,
+// The shell in the real window, offscreen: menus, panels, the start view, quitting,
 // help, the About window and the command line.
 #include <gtest/gtest.h>
 
@@ -105,30 +105,6 @@ TEST_F(ShellWindowTest, PanelEntriesHideAndShowTheirPanels) {
   EXPECT_FALSE(dials->isVisible() || msoleil->isChecked());
 }
 
-// Faults: "Reset" ignoring the keep box; a wrong whole-world zoom or centre; Label7 left shown.
-TEST_F(ShellWindowTest, ResetKeepsTheViewWhenKeptElseShowsTheWholeWorldOnZeroZero) {
-  for (const bool keep : {true, false}) {
-    SCOPED_TRACE(keep);
-    MainWindow& window = Start();
-    MapPicture* picture = window.Picture();
-    QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(picture->width() * 3 / 4, picture->height() / 4));
-    const MapState moved = window.Map();
-    ASSERT_GT(moved.LATCENTD, 1);
-    window.Config()->KeepMap()->setChecked(keep);
-    window.Config()->ChosenCity()->show();
-    QTest::mouseClick(window.Config()->Reset(), Qt::LeftButton);
-    EXPECT_EQ(window.RebuildCount(), 3);
-    const MapState& map = window.Map();
-    // √2 / 2.41 × 21600 minutes: the whole world.
-    EXPECT_DOUBLE_EQ(map.ZOOMc, keep ? moved.ZOOMc : 12675.109106746411);
-    EXPECT_EQ(map.LATCENTD, keep ? moved.LATCENTD : 0);
-    EXPECT_EQ(map.LONCENTD, keep ? moved.LONCENTD : 0);
-    EXPECT_NEAR(map.Xc, picture->width() * picture->TwipsPerPixel() / 2, 0.01);
-    EXPECT_NEAR(map.Yc, picture->height() * picture->TwipsPerPixel() / 2, 0.01);
-    EXPECT_TRUE(window.Config()->ChosenCity()->isHidden());
-  }
-}
-
 // Faults: the command line's view not replacing the kept one, lat and lon swapped, or not pinned.
 TEST_F(ShellWindowTest, TheChosenStartViewReplacesTheKeptOneWithinTheClickLimits) {
   settings_.Write("Config", "Zoom", "899");
@@ -211,8 +187,6 @@ TEST_F(ShellWindowTest, TheAboutWindowHoldsTheTimerOpensItsLinksAndClosesWhenThe
   });
   Find<QAction>(window, "MAbout")->trigger();
   EXPECT_FALSE(stayed);
-  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(settings_.Read("Config", "Zoom", "?"), "13885");
   EXPECT_FALSE(window.Timer()->isActive());  // the About window's hold has ended
   settings_.Write("Config", "MEM", "marker");
