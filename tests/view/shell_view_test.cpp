@@ -161,7 +161,8 @@ TEST_F(ShellWindowTest, TheAboutWindowHoldsTheTimerOpensItsLinksAndClosesWhenThe
   WhenModalOpens<AboutDialog>([&](AboutDialog& about) {
     timer_ran = window.Timer()->isActive();
     lines << about.windowTitle();
-    for (const char* name : {"Label1_0", "Label1_2", "Label1_3", "Label2"}) lines << Find<QLabel>(about, name)->text();
+    for (const char* name : {"Label1_0", "Label1_1", "Label1_2", "Label1_3", "Credits", "Label2"})
+      lines << Find<QLabel>(about, name)->text();
     lines << Find<QLabel>(about, "Label1_2")->font().family();
     // Only the icon, the address and the mail line open anything, by the left button.
     for (const char* name : {"Label1_0", "Label1_1", "Label1_3", "Credits", "Image1", "Label1_2", "Label2"})
@@ -172,7 +173,10 @@ TEST_F(ShellWindowTest, TheAboutWindowHoldsTheTimerOpensItsLinksAndClosesWhenThe
   });
   Find<QAction>(window, "MAbout")->trigger();
   EXPECT_EQ(lines.join('|'), U("A Propos...|Calcul d'heures de lever et de coucher du Soleil dans le monde.|"
-                               "https://pellamar.example.org/|Version 2.2|Envoyer un coucou à l'auteur...|Arial"));
+                               "Ce programme est libre : vous pouvez le copier et le distribuer gratuitement à qui "
+                               "vous voulez.|https://pellamar.example.org/|Version 2.2|Données : contours GSHHG "
+                               "(P. Wessel et W. H. F. Smith, LGPL), villes GeoNames (CC BY 4.0).|"
+                               "Envoyer un coucou à l'auteur...|Arial"));
   const QUrl page("https://pellamar.example.org/");
   EXPECT_EQ(opened_, (std::vector<QUrl>{page, page, QUrl("mailto:auteur@pellamar.example.org?subject=Pellamar V2.2")}));
   EXPECT_FALSE(timer_ran);
