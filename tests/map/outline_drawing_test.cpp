@@ -24,15 +24,6 @@ MapState WorldMap(float lat, float lon, double zoom) {
   return m;
 }
 
-Outline Points(std::initializer_list<std::pair<double, float>> pts) {
-  Outline o;
-  for (auto [x, y] : pts) {
-    o.x.push_back(x);
-    o.y.push_back(y);
-  }
-  return o;
-}
-
 std::vector<struct testing::RecordingCanvas::Line> Draw(const Outline& o, const MapState& m) {
   testing::RecordingCanvas canvas(kW, kH);
   DrawOutline(o, m, canvas, 0x123456, {});
@@ -48,11 +39,11 @@ TEST(OutlineDrawingTest, SegmentsLandWhereTheMapPutsTheirEnds) {
   struct Seg { double x1, y1, x2, y2; };
   const struct { const char* what; MapState map; Outline outline; std::vector<Seg> segs; } cases[] = {
       {"Paris to Sydney", WorldMap(0, 0, kWholeWorldZoom),
-       Points({{X(2.35), Y(48.85)}, {X(151.2), Y(-33.9)}}), {{14450.89, 3645.72, 24008.55, 8959.30}}},
+       Outline{{X(2.35), X(151.2)}, {Y(48.85), Y(-33.9)}}, {{14450.89, 3645.72, 24008.55, 8959.30}}},
       {"170 W stays west of 175 E", WorldMap(0, 170, 2 * kWholeWorldZoom),
-       Points({{X(-170), Y(10)}, {X(175), Y(0)}}), {{3384.30, 6461.44, 14460.53, 6782.50}}},
+       Outline{{X(-170), X(175)}, {Y(10), Y(0)}}, {{3384.30, 6461.44, 14460.53, 6782.50}}},
       {"east of 180 is not wrapped west", WorldMap(0, 170, kWholeWorldZoom),
-       Points({{X(-175), Y(0)}, {X(-170), Y(1)}, {2, 0}, {X(160), Y(0)}, {X(165), Y(1)}}),
+       Outline{{X(-175), X(-170), 2, X(160), X(165)}, {Y(0), Y(1), 0, Y(0), Y(1)}},
        {{13657.90, 6782.50, 13978.95, 6718.29}}},
   };
   for (const auto& c : cases) {
@@ -69,44 +60,41 @@ TEST(OutlineDrawingTest, SegmentsLandWhereTheMapPutsTheirEnds) {
   }
 }
 
+// The place put first and then second in a segment whose other end is on
+// the map.
+Outline AroundMargin(double lat, double lon) {
+  return {{X(lon), X(1), 2, X(1), X(lon)}, {Y(lat), Y(1), 0, Y(1), Y(lat)}};
+}
+
 // Faults: a break (x > 1) drawn as a start or an end, x = 0 let through as
 // an end, the data read past its first (0, 0) point, a map without scales
 // drawn. Zoomed out four times, a break point lies inside the picture.
-TEST(OutlineDrawingTest, BreaksEndsAndTheWestEdge) {
+// On the whole world K = 10800 / ZOOMc = 0.852, a margin of 85 twips: the
+// "margin" places lie 50 twips (kept) and 120 twips (dropped) beyond an
+// edge (64.2125 twips a degree of latitude, 64.2100 of longitude), and a
+// segment is dropped whole, never clipped. Faults: a wrong margin, one
+// end's test left out, the width and height swapped.
+TEST(OutlineDrawingTest, BreaksEndsAndMargins) {
   const struct { const char* what; double zoom; Outline outline; std::size_t lines; } cases[] = {
-      {"three points", kWholeWorldZoom, Points({{0.5, 0.3f}, {0.51, 0.3f}, {0.52, 0.31f}}), 2},
-      {"a break splits", kWholeWorldZoom,
-       Points({{0.5, 0.3f}, {0.51, 0.3f}, {2, 0}, {0.6, 0.3f}, {0.61, 0.3f}}), 2},
-      {"a break on the map", 4 * kWholeWorldZoom, Points({{0.5, 0.3f}, {2, 0}, {0.6, 0.3f}}), 0},
-      {"a break first", kWholeWorldZoom, Points({{2, 0}, {0.5, 0.3f}, {0.51, 0.3f}}), 1},
-      {"x = 0 never ends a segment", kWholeWorldZoom, Points({{0.01, 0.3f}, {0, 0.3f}}), 0},
-      {"x = 0 may start one", kWholeWorldZoom, Points({{0, 0.3f}, {0.01, 0.3f}}), 1},
+      {"three points", kWholeWorldZoom, Outline{{0.5, 0.51, 0.52}, {0.3f, 0.3f, 0.31f}}, 2},
+      {"a break splits", kWholeWorldZoom, Outline{{0.5, 0.51, 2, 0.6, 0.61}, {0.3f, 0.3f, 0, 0.3f, 0.3f}}, 2},
+      {"a break on the map", 4 * kWholeWorldZoom, Outline{{0.5, 2, 0.6}, {0.3f, 0, 0.3f}}, 0},
+      {"a break first", kWholeWorldZoom, Outline{{2, 0.5, 0.51}, {0, 0.3f, 0.3f}}, 1},
+      {"x = 0 never ends a segment", kWholeWorldZoom, Outline{{0.01, 0}, {0.3f, 0.3f}}, 0},
+      {"x = 0 may start one", kWholeWorldZoom, Outline{{0, 0.01}, {0.3f, 0.3f}}, 1},
       {"an empty line in the middle ends the data", kWholeWorldZoom,
        ParseOutline("0.5 0.3\r\n0.51 0.3\r\n0.52 0.3\r\n\r\n0.6 0.3\r\n0.61 0.3\r\n").outline, 2},
-      {"no scale", 0, Points({{0.5, 0.3f}, {0.51, 0.3f}}), 0},
-  };
+      {"no scale", 0, Outline{{0.5, 0.51}, {0.3f, 0.3f}}, 0},
+      {"margin below, 50", kWholeWorldZoom, AroundMargin(-106.4046, 0), 2},
+      {"margin below, 120", kWholeWorldZoom, AroundMargin(-107.4947, 0), 0},
+      {"margin above, 50", kWholeWorldZoom, AroundMargin(106.4046, 0), 2},
+      {"margin above, 120", kWholeWorldZoom, AroundMargin(107.4947, 0), 0},
+      {"margin left, 50", kWholeWorldZoom, AroundMargin(0, -223.4854), 2},
+      {"margin left, 120", kWholeWorldZoom, AroundMargin(0, -224.5756), 0},
+  };  // (beyond the right edge x would exceed 1: a break)
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     EXPECT_EQ(Draw(c.outline, WorldMap(0, 0, c.zoom)).size(), c.lines);
-  }
-}
-
-// Whole world on 0°, 0°: K = 10800 / ZOOMc = 0.852, a margin of 85 twips.
-// These places lie 50 twips (kept) and 120 twips (dropped) beyond an edge
-// (64.2125 twips a degree of latitude, 64.2100 of longitude); each is put
-// first and then second in a segment whose other end is on the map, so a
-// segment is never clipped, only dropped whole. Faults: a wrong margin, one
-// end's test left out, the width and height swapped.
-TEST(OutlineDrawingTest, TheMarginAroundThePictureIs100TimesK) {
-  const struct { double lat, lon; bool drawn; } cases[] = {
-      {-106.4046, 0, true}, {-107.4947, 0, false}, {106.4046, 0, true},
-      {107.4947, 0, false}, {0, -223.4854, true},  {0, -224.5756, false},
-  };  // (beyond the right edge x would exceed 1: a break)
-  for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << c.lat << "," << c.lon);
-    const auto lines = Draw(Points({{X(c.lon), Y(c.lat)}, {X(1), Y(1)}, {2, 0}, {X(1), Y(1)}, {X(c.lon), Y(c.lat)}}),
-                            WorldMap(0, 0, kWholeWorldZoom));
-    EXPECT_EQ(lines.size(), c.drawn ? 2u : 0u);
   }
 }
 

@@ -83,12 +83,6 @@ TEST(SunPosition, AzimuthHeightPolesAndZenith) {
   EXPECT_EQ(SunPositionAt(Sun(0, 30), 0, 30).h, 90.0);
   EXPECT_EQ(SunPositionAt(Sun(-90, 180), 90, 0).h, -90.0);
   EXPECT_EQ(SunHeight(Sun(0, 30), 0, 30), 90.0f);
-  for (double dec : {-23.44, 0.0, 23.44})
-    for (double lat = -90; lat <= 90; lat += 0.25)
-      for (double lon = -180; lon <= 180; lon += 7.5) {
-        const SunPosition p = SunPositionAt(Sun(dec, 358.178), lat, lon);
-        ASSERT_TRUE(std::isfinite(p.h) && p.Az >= 0 && p.Az <= 360) << dec << ' ' << lat << ' ' << lon;
-      }
 }
 
 // On the midnight meridian with declination 0.5 the Sun is 0.5° below the
