@@ -82,6 +82,7 @@ TEST(OutlineDrawingTest, BreaksEndsAndMargins) {
       {"a break first", kWholeWorldZoom, Outline{{2, 0.5, 0.51}, {0, 0.3f, 0.3f}}, 1},
       {"x = 0 never ends a segment", kWholeWorldZoom, Outline{{0.01, 0}, {0.3f, 0.3f}}, 0},
       {"x = 0 may start one", kWholeWorldZoom, Outline{{0, 0.01}, {0.3f, 0.3f}}, 1},
+      {"x = 1 (180 E) may end one", kWholeWorldZoom, Outline{{0.99, 1}, {0.3f, 0.3f}}, 1},
       {"an empty line in the middle ends the data", kWholeWorldZoom,
        ParseOutline("0.5 0.3\r\n0.51 0.3\r\n0.52 0.3\r\n\r\n0.6 0.3\r\n0.61 0.3\r\n").outline, 2},
       {"no scale", 0, Outline{{0.5, 0.51}, {0.3f, 0.3f}}, 0},
