@@ -7,6 +7,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "support/recording_canvas.h"
@@ -43,9 +44,7 @@ class RecordingSteps final : public RebuildSteps {
 class RebuildTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("pellamar_rebuild_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ = std::filesystem::temp_directory_path() / ("pellamar_rebuild_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir_);
     // Each file: one segment (one line on the canvas).
     for (const char* name : {"Iles.Asc", "Lacs.Asc", "rivieres.Asc", "contours.Asc", "totale.Asc"}) {

@@ -93,23 +93,6 @@ TEST(SunTerminator, DirectionAndEndOfTheScan) {
   }
 }
 
-// The scanner's shortcut decides as one SunHeight a latitude would, on
-// every meridian. Fault: the band where the arcsine is skipped too wide.
-TEST(SunTerminator, ScannerMatchesTheLatitudeWalk) {
-  const SunEphemeris e = ComputeSunEphemeris(At(21, 6, 3.5));
-  for (const TerminatorScan scan : {TerminatorScan{}, TerminatorScan{90, -90, -1}}) {
-    const TerminatorScanner scanner(e, scan);
-    for (float lw = -180; lw <= 180; ++lw) {
-      float expected = 100;
-      for (float lat = scan.ScanStart; lat != scan.ScanEnd + scan.ScanStep && expected == 100; lat += scan.ScanStep) {
-        const float h = SunHeight(e, lat, lw);
-        if (h < 0 && h > -1) expected = lat;
-      }
-      ASSERT_EQ(scanner.Latitude(lw), expected) << "meridian " << lw;
-    }
-  }
-}
-
 // Faults: halves rounded away from zero, no saturation, NaN not caught.
 TEST(SunInstant, RoundToInt16HalvesToEvenAndSaturates) {
   for (const auto& [in, out] : {std::pair{2.5, 2}, {3.5, 4}, {-2.5, -2}, {21.6, 22}, {1e9, 32767},
