@@ -42,14 +42,14 @@ TEST(OutlineFileTest, LinesFollowTheTextToNumberRule) {
 }
 
 // The file is read in 64 KiB pieces: lines cut by a piece's end (between
-// '\r' and '\n' too), a line longer than a piece and a last line without
-// its end read exactly as the same bytes parsed whole; a file of exactly
-// 200,001 lines is read (one more is refused: see RebuildTest). Faults: a
-// cut line's first part lost, the last line dropped, the capacity off by
-// one, a folder or missing file read as empty.
+// '\r' and '\n' too), a line longer than a piece, a NUL byte and a last
+// line without its end read exactly as the same bytes parsed whole; a file
+// of exactly 200,001 lines is read (one more is refused: see RebuildTest).
+// Faults: a cut line's first part lost, the last line dropped, the
+// capacity off by one, a folder or missing file read as empty.
 TEST(OutlineFileTest, ReadingAFileMatchesParsingItsBytes) {
   constexpr std::size_t kPiece = 1 << 16;
-  std::string varied;
+  std::string varied("0.5\0 0.25\n", 10);  // a NUL byte ends nothing but its number
   for (int i = 0; varied.size() < 3 * kPiece; ++i) {
     varied += std::to_string(i % 997) + "." + std::string(static_cast<std::size_t>(i % 7), '3') +
               (i % 11 == 0 ? "\n" : " 0.25" + std::to_string(i % 13) + "\r\n");
