@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <vector>
-
-#include "map/view/line_walk.h"
 
 namespace pellamar {
 namespace {
@@ -109,25 +106,6 @@ TEST(MapStateTest, PointerAndPopupPlaces) {
     EXPECT_NEAR(place->lon_east_deg, c.lon_out, 1e-5);
     EXPECT_EQ(m.RFlat, c.popup ? 70 : c.lat);
     EXPECT_EQ(m.RFlon, c.popup ? 70 : c.lon);
-  }
-}
-
-// Pixels worked by hand with the integer Bresenham rule (both steps taken
-// on a tie). Faults: a tie stepping one axis, an end left out, a wrong
-// direction in a negative octant.
-TEST(LineWalkTest, EveryPixelFromEndToEnd) {
-  using Pixels = std::vector<std::pair<int, int>>;
-  const struct { int ax, ay, bx, by; Pixels pixels; } cases[] = {
-      {0, 0, 4, 2, {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}},
-      {0, 0, -2, -4, {{0, 0}, {-1, -1}, {-1, -2}, {-2, -3}, {-2, -4}}},
-      {3, 3, 0, 0, {{3, 3}, {2, 2}, {1, 1}, {0, 0}}},
-      {7, 7, 7, 7, {{7, 7}}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.bx);
-    Pixels walked;
-    WalkLine(c.ax, c.ay, c.bx, c.by, [&](int x, int y) { walked.emplace_back(x, y); });
-    EXPECT_EQ(walked, c.pixels);
   }
 }
 
