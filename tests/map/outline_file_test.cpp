@@ -92,9 +92,10 @@ void ExpectSameBits(const Outline& o) {
   }
 }
 
-// Faults: a step of -32768 (the whole-point mark) or 32767 misread, a
-// signed zero kept as units, a point after one kept as read (NaN here)
-// stored as a step from it.
+// Faults: a step at the edge of the 3-byte (±1023) or 4-byte (±16383) form
+// packed in the narrower form and misread, a signed zero kept as units, a
+// (2, -0) point taken for the one-byte break (2, 0), a point after one kept
+// as read (NaN here) stored as a step from it.
 TEST(PackedOutlineTest, ReadsBackEveryPointBitForBit) {
   const double step = 32767e-7, over = 32768e-7;  // the largest 16-bit step, and one unit more
   const double nan = std::numeric_limits<double>::quiet_NaN();
@@ -102,6 +103,12 @@ TEST(PackedOutlineTest, ReadsBackEveryPointBitForBit) {
       ParseOutline("0.3194444 0.6713678\n0.3190204 0.6713753\n2 0\n0.5000001 0.1000001\n0.5 0.1\n").outline,
       {{0.5, 0.5 + step, 0.5, 0.5 - step, 0.5 - step + over, 0.5 - step}, {0.3f, 0.3f, 0.3f, 0.3f, 0.3f, 0.3f}},
       ParseOutline("0.5 0.3\n0.5 0.3032767\n0.5 0.3\n0.5 0.2967232\n").outline,
+      // Steps of +1023/-1024, -1023/+1024, +1024/0, -1024/0, -1024/+1023,
+      // +16383/-1023, -15359/+16383, -16384/-16383, +16383/+16384.
+      ParseOutline("0.5 0.3\n0.5001023 0.2998976\n0.5 0.3\n0.5001024 0.3\n0.5 0.3\n0.4998976 0.3001023\n"
+                   "0.5015359 0.3\n"
+                   "0.5 0.3016383\n0.4983616 0.3\n0.4999999 0.3016384\n2 -0\n0.5 0.3\n2 0\n0.5 0.3\n")
+          .outline,
       {{0.123456789012, 0.1234568, 0.1234569}, {0.5f, 0.12345678f, 0.5f}},
       {{0.5, -0.0, 0.5, 0, 0.5}, {0.3f, 0.3f, -0.0f, 0, 0.3f}},
       {{-0.5, -0.5000001, 1e300, 0.5, 500, 500.0001, nan, 2e-7, 0.5, 0.5},
@@ -113,15 +120,15 @@ TEST(PackedOutlineTest, ReadsBackEveryPointBitForBit) {
   }
 }
 
-// The shipped outlines read back exactly, in under half the 12 bytes a
-// point of the parsed form.
-TEST(PackedOutlineTest, ShippedFilesPackToUnderHalfTheParsedSize) {
+// The shipped outlines read back exactly, in under 4.5 of the 12 bytes a
+// point of the parsed form (a fault: near steps kept in 4 bytes).
+TEST(PackedOutlineTest, ShippedFilesReadBackInUnderFourAndAHalfBytesAPoint) {
   for (const char* name : {"totale.Asc", "Iles.Asc", "Lacs.Asc", "rivieres.Asc", "contours.Asc"}) {
     SCOPED_TRACE(name);
     const OutlineLoad load = ReadOutlineFile(std::filesystem::path(PELLAMAR_SOURCE_DATA_DIR) / name);
     ASSERT_EQ(load.status, OutlineStatus::Ok);
     ExpectSameBits(load.outline);
-    EXPECT_LT(PackedOutline(load.outline).Bytes(), 6 * load.outline.size());
+    EXPECT_LT(2 * PackedOutline(load.outline).Bytes(), 9 * load.outline.size());
   }
 }
 
