@@ -31,11 +31,8 @@ std::string Shown(const RecordingCanvas::Text& t) {
 
 // A map of `twips_per_deg` twips per degree both ways, its centre at (xc, yc).
 MapState Map(double twips_per_deg, float xc, float yc) {
-  MapState map;
-  map.Pas_Inter = map.PasLong = static_cast<float>(twips_per_deg / 60.0);
-  map.Xc = xc;
-  map.Yc = yc;
-  return map;
+  const auto scale = static_cast<float>(twips_per_deg / 60.0);
+  return {.Pas_Inter = scale, .PasLong = scale, .Xc = xc, .Yc = yc};
 }
 // The curve's tests use 100 twips per degree, centred on 0°, 0° at (2000,
 // 1000) in a picture 4000 x 2000: x(λ) = 2000 + 100·λ, y(φ) = 1000 − 100·φ.
@@ -243,11 +240,12 @@ TEST(DaylightRedrawTest, SetsTheScalesEmptiesTheTablesAndStepsTheProgressNineTim
   curve.XCourbe1.fill(123);  // stale positions of an older drawing
   RecordingProgress progress;
   SunEphemeris eph;
-  eph.Delta = 10;
+  eph.Delta = 0.5;
   RedrawDaylight(eph, {true, 0, 12000, 6000}, map, curve, pools, progress);
   // Emptied, stepped once, then nine steps while sampling.
   EXPECT_EQ(progress.calls, "CSSSSSSSSSS");
-  // Northern summer: the scan runs from the north pole down.
+  // Just north of the Equator the scan runs from the north pole down (south
+  // of it, down to −1°, it would run up).
   EXPECT_EQ(std::tuple(curve.scan.ScanStart, curve.scan.ScanStep), std::tuple(90, -1.0f));
   EXPECT_FLOAT_EQ(map.Pas_Inter, 6000.0f / 10800.0f);
   EXPECT_EQ(map.Xc, 6000);

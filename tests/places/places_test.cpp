@@ -136,6 +136,8 @@ TEST(CitySearchTest, NameSearchCountriesAndTheirCities) {
       // Accents compare case-blind too (Ó is 0xD3, ó 0xF3).
       {"C\xD3RD", {"C\xF3rdoba"}},
       {"-002.35", {"Paris", "Maison"}},
+      // A query as long as the line it matches.
+      {"48.850 -002.350 9 3 maison", {"Maison"}},
       {"", {}},
       // A blank query finds every city but no blank line.
       {" ", {"Buenos Aires", "C\xF3rdoba", "Paris", "Marseille", "Maison", "PARc national"}},
@@ -181,21 +183,15 @@ TEST(CitySearchTest, ChosenCityIsClampedAndCentred) {
 }
 
 
-// A map 6000 twips square centred on 10° N, 20° E at 10 twips a minute each
-// way: it shows 5° on each side of the centre.
+// A map 12000 x 6000 twips centred on 10° N, 20° E at 10 twips a minute each
+// way: it shows 5° north and south of the centre, 10° east and west.
 MapState Map(double zoom) {
-  MapState m;
-  m.LATCENTD = 10;
-  m.LONCENTD = 20;
-  m.ZOOMc = zoom;
-  m.Pas_Inter = m.PasLong = 10;
-  m.Xc = m.Yc = 3000;
-  return m;
+  return {.LATCENTD = 10, .LONCENTD = 20, .ZOOMc = zoom, .Pas_Inter = 10, .PasLong = 10, .Xc = 3000, .Yc = 3000};
 }
 
 // The count DrawCityLines returns for the lines, and what it drew.
 std::pair<int, RecordingCanvas> Draw(const std::vector<std::string>& file, const MapState& map, double min_radius = 1) {
-  RecordingCanvas canvas(6000, 6000);
+  RecordingCanvas canvas(12000, 6000);
   const int count = DrawCityLines({file.begin(), file.end()}, map, canvas, min_radius);
   EXPECT_EQ(canvas.clears, 0);  // drawn on top of the map
   return {count, canvas};
@@ -252,7 +248,7 @@ TEST(CityDrawingTest, NamesByZoom) {
 TEST(CityDrawingTest, LimitsAreInclusiveAndDoNotWrapAndBadLinesAreSkipped) {
   const std::vector<std::string> file = {
       "15.000 -020.000 1 0 N", "15.001 -020.000 1 0 n", "05.000 -020.000 1 0 S", "04.999 -020.000 1 0 s",
-      "10.000 -025.000 1 0 E", "10.000 -025.001 1 0 e", "10.000 -015.000 1 0 W", "10.000 -014.999 1 0 w",
+      "10.000 -030.000 1 0 E", "10.000 -030.001 1 0 e", "10.000 -010.000 1 0 W", "10.000 -009.999 1 0 w",
       // Latitude and longitude not swapped: 20° N 10° E is off the map.
       "20.000 -010.000 1 0 x",
       // What is no city is skipped, and the drawing goes on.
@@ -338,12 +334,9 @@ TEST(ToLocator, SubsquaresFollowTheFirstThreeDecimalsOfTheTenths) {
 
 // Fault: truncation toward zero instead of floor for negative degrees.
 TEST(ConvertDegree, GivesTheRoundedSecondsOfArc) {
-  const std::pair<double, const char*> cases[] = {
-      {48.856667, "24"},  // 48°51'24.0"
-      {2.350833, "3"},    // no leading zero
-      {0.99999, "60"},    // seconds run from 0 to 60 here
-      {-0.504, "46"},     // floor, not truncation: -1° + 29'45.6"
-  };
+  // 48°51'24.0"; 2°21'03" without a leading zero; seconds run from 0 to 60
+  // here; -1° + 29'45.6".
+  const std::pair<double, const char*> cases[] = {{48.856667, "24"}, {2.350833, "3"}, {0.99999, "60"}, {-0.504, "46"}};
   for (const auto& [degrees, seconds] : cases) EXPECT_EQ(Convert_Degree(degrees), seconds) << degrees;
 }
 
