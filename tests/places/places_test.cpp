@@ -173,7 +173,8 @@ TEST(CitySearchTest, ChosenCityIsClampedAndCentred) {
   for (const auto& [line, place] : cases) {
     const auto chosen = ChooseCity(line);
     ASSERT_TRUE(chosen.has_value()) << line;
-    EXPECT_EQ(std::tuple(chosen->place.lat_deg, chosen->place.lon_east_deg), std::tuple(place.lat_deg, place.lon_east_deg));
+    EXPECT_EQ(std::tuple(chosen->place.lat_deg, chosen->place.lon_east_deg),
+              std::tuple(place.lat_deg, place.lon_east_deg));
   }
   EXPECT_FALSE(ChooseCity("Paris").has_value());
   EXPECT_EQ(ChooseCity("048.857 -002.351 0 0 Paris")->name, "Paris");

@@ -169,8 +169,8 @@ TEST(SunReadout, EachOptionChangesOnlyItsOwnLines) {
       // 14:00 in zone 2 is 12:00 UT: the same solar time whatever the time
       // base; local time moves the transit by the zone.
       {"48.85,2.35", true, 14 * 3600, 2, false, "\nPassage au méridien=11:52:21\nCoucher=19:57\n"},
-      {"48.85,2.35", false, 14 * 3600, 2, false, "\nPassage au méridien=13:52:21\nCoucher=21:57\n"},
-      {"48.85,2.35", false, 14 * 3600, 2, false, "\nHeure Solaire=12:08\n"},
+      {"48.85,2.35", false, 14 * 3600, 2, false,
+       "\nPassage au méridien=13:52:21\nCoucher=21:57\nMessage=\nHeure Solaire=12:08\n"},
       {"70,0", true, 12 * 3600, 0, false,
        "\nLever=---\nPassage au méridien=12:01:46\nCoucher=---\nMessage=Le Soleil ne se couche pas !\n"},
       {" 40.7 , -74 ", false, 9 * 3600, -5, false, "\nLever=04:25\nPassage au méridien=11:57:48\nCoucher=19:30\n"},

@@ -113,13 +113,19 @@ TEST(SettingsTest, ColourReading) {
   struct Case { std::string_view key, text; OverlayColours colours; };
   const Case cases[] = {
       // The hidden colour, then the same signed.
-      {"para", "2147483663", {d.curve, d.night, kHiddenColour}}, {"para", "-2147483633", {d.curve, d.night, kHiddenColour}},
-      {"para", "16777215", {d.curve, d.night, 0xFFFFFF}},        {"para", "1000,4", {d.curve, d.night, 1000}},
-      {"para", "16777216", d},                                   {"para", "-1", d},
-      {"R1", "300", {Rgb(255, 0, 0), d.night, d.parallels}},     {"R2", "-5", {d.curve, Rgb(0, 240, 0), d.parallels}},
-      {"g1", "127.5", {Rgb(255, 128, 0), d.night, d.parallels}}, {"G1", "128.5", {Rgb(255, 128, 0), d.night, d.parallels}},
-      {"G2", "12,6", {d.curve, Rgb(240, 13, 0), d.parallels}},   {"B2", " 64 ", {d.curve, Rgb(240, 240, 64), d.parallels}},
+      {"para", "2147483663", {d.curve, d.night, kHiddenColour}},
+      {"para", "-2147483633", {d.curve, d.night, kHiddenColour}},
+      {"para", "16777215", {d.curve, d.night, 0xFFFFFF}},
+      {"para", "1000,4", {d.curve, d.night, 1000}},
+      {"para", "16777216", d},
+      {"para", "-1", d},
       {"B1", "x", d},
+      {"R1", "300", {Rgb(255, 0, 0), d.night, d.parallels}},
+      {"R2", "-5", {d.curve, Rgb(0, 240, 0), d.parallels}},
+      {"g1", "127.5", {Rgb(255, 128, 0), d.night, d.parallels}},
+      {"G1", "128.5", {Rgb(255, 128, 0), d.night, d.parallels}},
+      {"G2", "12,6", {d.curve, Rgb(240, 13, 0), d.parallels}},
+      {"B2", " 64 ", {d.curve, Rgb(240, 240, 64), d.parallels}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.key << " \"" << c.text << '"');
