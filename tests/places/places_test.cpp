@@ -333,7 +333,8 @@ TEST(ToLocator, SubsquaresFollowTheFirstThreeDecimalsOfTheTenths) {
   for (const auto& [lat, NS, lon, EW, locator] : cases) EXPECT_EQ(ToLocator(lat, NS, lon, EW), locator);
 }
 
-// Fault: truncation toward zero instead of floor for negative degrees.
+// Faults: seconds truncated instead of rounded, a leading zero written, the
+// carry to 60 cut.
 TEST(ConvertDegree, GivesTheRoundedSecondsOfArc) {
   // 48°51'24.0"; 2°21'03" without a leading zero; seconds run from 0 to 60
   // here; -1° + 29'45.6".
