@@ -4,7 +4,6 @@
 //   installed_city_save PROGRAM_FOLDER
 // Prints what went wrong and exits 1 on any failure.
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
@@ -34,10 +33,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The installed program's name, hence its per-user data folder.
   QCoreApplication::setApplicationName(QStringLiteral("pellamar"));
-  if (argc != 2) {
-    std::fprintf(stderr, "usage : installed_city_save DOSSIER_DU_PROGRAMME\n");
-    return 2;
-  }
+  if (argc != 2) return 2;  // usage: installed_city_save PROGRAM_FOLDER
   using namespace pellamar;
   const QString program = QString::fromLocal8Bit(argv[1]);
   const QString copy = QDir(UserDataFolder()).filePath(QStringLiteral("Villes.txt"));
