@@ -36,13 +36,6 @@ class ShellWindowTest : public testing::WindowTest {
     WindowTest::SetUp();
     WriteFile("Villes.txt", "; \r\n");  // no city
   }
-  // The "Config" keys as "key=value ", "-" for a key never written.
-  std::string Written() const {
-    std::string out;
-    for (const char* key : {"MEM", "Villes", "Raf", "LOC", "Zoom", "LATCENTD", "LONCENTD"})
-      out += std::string(key) + "=" + settings_.Read("Config", key, "-") + " ";
-    return out;
-  }
 };
 
 // Faults: the command line's view not replacing the kept one, lat and lon swapped, or not pinned.
@@ -85,8 +78,12 @@ TEST_F(ShellWindowTest, EveryQuitPathWritesMemAlwaysAndTheViewOnlyWhenKept) {
       if (path[0] == 'S') std::raise(SIGTERM);
       EXPECT_TRUE(QTest::qWaitFor([&] { return settings_.Size() > 0; }, 5000));
       EXPECT_FALSE(window.Timer()->isActive());
-      EXPECT_EQ(Written(), keep ? "MEM=1 Villes=0 Raf=1 LOC=1 Zoom=13885 LATCENTD=1250 LONCENTD=-325 "
-                                : "MEM=0 Villes=- Raf=- LOC=- Zoom=- LATCENTD=- LONCENTD=- ");
+      // The "Config" keys as "key=value ", "-" for a key never written.
+      std::string written;
+      for (const char* key : {"MEM", "Villes", "Raf", "LOC", "Zoom", "LATCENTD", "LONCENTD"})
+        written += std::string(key) + "=" + settings_.Read("Config", key, "-") + " ";
+      EXPECT_EQ(written, keep ? "MEM=1 Villes=0 Raf=1 LOC=1 Zoom=13885 LATCENTD=1250 LONCENTD=-325 "
+                              : "MEM=0 Villes=- Raf=- LOC=- Zoom=- LATCENTD=- LONCENTD=- ");
     }
   }
 }
