@@ -137,9 +137,10 @@ TEST_F(ShellWindowTest, MenusPanelsHelpAndTheAboutWindow) {
     EXPECT_EQ(QString::number(panel->isVisible()) + entry->text(), "1" + U(c.shown));
   }
   // The country list brings the hidden search panel back, and its entry follows.
-  Find<QAction>(window, "MeffRech")->trigger();
+  QAction* meff_rech = Find<QAction>(window, "MeffRech");
+  meff_rech->trigger();
   Find<QAction>(window, "Mpays")->trigger();
-  EXPECT_EQ(QString::number(Find<QWidget>(window, "FraCherche")->isVisible()) + Find<QAction>(window, "MeffRech")->text(),
+  EXPECT_EQ(QString::number(Find<QWidget>(window, "FraCherche")->isVisible()) + meff_rech->text(),
             "1Effacer le module Recherche");
   QAction* msoleil = Find<QAction>(window, "Msoleil");
   SunDialsPanel* dials = window.SunDials();
