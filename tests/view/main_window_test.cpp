@@ -19,20 +19,20 @@ namespace {
 
 using testing::InkedPixels;
 
-class MainWindowTest : public testing::WindowTest {
- protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    WriteSquare(20, 20);  // a square around the equator from 20° W to 20° E, ±20°
-    WriteFile("Villes.txt", "; \r\n");  // no city
-    clock_ = FixedClock{{2007, 3, 21}, 12 * 3600, -5};
-  }
-};
+using MainWindowTest = testing::WindowTest;
 
 // Faults: a wrong title or default zoom; the zone's sign or the date boxes from the wrong
-// field; the layout or the centre not following a resize, or no rebuild; the outline
-// choice not rebuilding, or a missing file unreported.
-TEST_F(MainWindowTest, StartsWithTheDefaultsFollowsAResizeAndRebuildsForTheOutlineChoice) {
+// field; the layout or the centre not following a resize, or no rebuild; the outline choice
+// not rebuilding, or a missing file unreported. Clicks on swapped or flipped axes, or not
+// zooming in; the zoom option ignored; a right or middle click moving the map or not opening
+// the popup on its place; "Reset" ignoring the keep box, or a wrong whole-world zoom or
+// centre. A kept "Raf" of 0 not read; holds not nesting; the timer running without automatic
+// refresh or kept off after a hold; a wrong period.
+TEST_F(MainWindowTest, StartsResizesRecentresResetsAndRunsItsTimer) {
+  WriteSquare(20, 20);  // a square around the equator from 20° W to 20° E, ±20°
+  WriteFile("Villes.txt", "; \r\n");  // no city
+  clock_ = FixedClock{{2007, 3, 21}, 12 * 3600, -5};
+  settings_.Write("Config", "Raf", "0");
   MainWindow& window = Start();
   EXPECT_EQ(window.windowTitle(), "Pellamar");
   EXPECT_EQ(window.Map().ZOOMc, 13885);
@@ -41,27 +41,8 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsFollowsAResizeAndRebuildsForTheOutli
   DatePanel* sol = window.SunFrame();
   EXPECT_EQ(sol->Zone()->text() + ' ' + sol->Day()->text() + ' ' + sol->Month()->text(), "-5 21 3");
   EXPECT_TRUE(notice_.messages.empty());
-  window.resize(1000, 700);
-  QCoreApplication::sendPostedEvents();
-  EXPECT_EQ(window.RebuildCount(), 2);
-  const double twips = window.Picture()->TwipsPerPixel();
-  EXPECT_NEAR(window.Picture()->width(), window.Layout().picture1.width / twips, 1);
-  EXPECT_NEAR(window.Map().Xc, window.Picture()->width() * twips / 2, 1);
-  EXPECT_GT(InkedPixels(window.Picture()), 100);
-  // "Contours précis": the four precise files are missing here, each one
-  // reported once, and the map still rebuilds.
-  QTest::mouseClick(Find<QRadioButton>(*window.Config(), "Option2_0"), Qt::LeftButton);
-  EXPECT_EQ(window.RebuildCount(), 3);
-  ASSERT_EQ(notice_.messages.size(), 4u);
-  EXPECT_EQ(notice_.messages[0], "Erreur à l'ouverture du fichier: Iles.Asc");
-}
-
-// Faults: clicks on swapped or flipped axes, or not zooming in; the zoom option ignored; a
-// right or middle click moving the map or not opening the popup on its place; "Reset"
-// ignoring the keep box, or a wrong whole-world zoom or centre.
-TEST_F(MainWindowTest, ClicksRecentreOrOpenThePopupAndResetGoesBackToTheWholeWorld) {
-  MainWindow& window = Start();
   MapPicture* picture = window.Picture();
+  const double twips = picture->TwipsPerPixel();
   QTest::mouseMove(picture, QPoint(picture->width() / 2, picture->height() / 2));
   for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
     QTest::mouseClick(picture, button, Qt::NoModifier, QPoint(picture->width() / 2, picture->height() / 4));
@@ -80,7 +61,6 @@ TEST_F(MainWindowTest, ClicksRecentreOrOpenThePopupAndResetGoesBackToTheWholeWor
   EXPECT_DOUBLE_EQ(window.Map().ZOOMc, before.ZOOMc / 2);
   // The click's distance from the middle, in minutes at the scales of the
   // map that was clicked: east and north of 0°, 0°.
-  const double twips = picture->TwipsPerPixel();
   EXPECT_NEAR(window.Map().LONCENTD, (at.x() - picture->width() / 2.0) * twips / before.PasLong / 60, 1e-3);
   EXPECT_NEAR(window.Map().LATCENTD, (picture->height() / 2.0 - at.y()) * twips / before.Pas_Inter / 60, 1e-3);
   window.Config()->SetZoom(ZoomOption::Lock);
@@ -99,13 +79,20 @@ TEST_F(MainWindowTest, ClicksRecentreOrOpenThePopupAndResetGoesBackToTheWholeWor
   }
   EXPECT_EQ(window.RebuildCount(), 5);
   EXPECT_NEAR(window.Map().Xc, picture->width() * twips / 2, 0.01);
-}
+  window.resize(1000, 700);
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(window.RebuildCount(), 6);
+  EXPECT_NEAR(picture->width(), window.Layout().picture1.width / twips, 1);
+  EXPECT_NEAR(window.Map().Xc, picture->width() * twips / 2, 1);
+  EXPECT_GT(InkedPixels(picture), 100);
 
-// Faults: a kept "Raf" of 0 not read; holds not nesting; the timer running without
-// automatic refresh or kept off after a hold; a wrong period.
-TEST_F(MainWindowTest, TheTimerRunsOnlyWithAutomaticRefreshAndNoHold) {
-  settings_.Write("Config", "Raf", "0");
-  MainWindow& window = Start();
+  // "Contours précis": the four precise files are missing here, each one
+  // reported once, and the map still rebuilds.
+  QTest::mouseClick(Find<QRadioButton>(*window.Config(), "Option2_0"), Qt::LeftButton);
+  EXPECT_EQ(window.RebuildCount(), 7);
+  ASSERT_EQ(notice_.messages.size(), 4u);
+  EXPECT_EQ(notice_.messages[0], "Erreur à l'ouverture du fichier: Iles.Asc");
+
   EXPECT_FALSE(window.Timer()->isActive());
   QCheckBox* raf = window.Config()->AutoRefresh();
   QTest::mouseClick(raf, Qt::LeftButton, Qt::NoModifier, QPoint(5, raf->height() / 2));

@@ -36,74 +36,7 @@ class ShellWindowTest : public testing::WindowTest {
     WindowTest::SetUp();
     WriteFile("Villes.txt", "; \r\n");  // no city
   }
-  // The "Config" keys as "key=value ", "-" for a key never written.
-  std::string Written() const {
-    std::string out;
-    for (const char* key : {"MEM", "Villes", "Raf", "LOC", "Zoom", "LATCENTD", "LONCENTD"})
-      out += std::string(key) + "=" + settings_.Read("Config", key, "-") + " ";
-    return out;
-  }
 };
-
-// Faults: an entry or a control missing, reordered, misnamed, miscaptioned or checkable; the
-// popup in the bar; F1 not bound.
-TEST_F(ShellWindowTest, MenusAndShellControlsCarryTheirCaptions) {
-  MainWindow window(Services());
-  EXPECT_EQ(Entries(*window.menuBar()), "Mquitter:&Quitter | Mrecherche:Recherche | Mconfig:Configuration | Maide:Aide");
-  const std::pair<const char*, const char*> menus[] = {
-      {"Mrecherche", "Mpays:Rechercher un Pays | MeffRech:Effacer le module recherche"},
-      {"Mconfig", "MNUIT:Afficher la zone nuit[x] | Msoleil:Module Position du Soleil[x] | "
-                  "MeffConfig:Effacer le module Configuration | "
-                  "MajoutVille:Modifier la liste des villes définies par l'utilisateur. | MCoul:Couleurs"},
-      {"Maide", "HELP:Aide | MAbout:A Propos"},
-      {"Mlieu", "MDEF:Définir ce lieu"},
-  };
-  for (const auto& [name, entries] : menus) EXPECT_EQ(Entries(*Find<QMenu>(window, name)), U(entries));
-  EXPECT_EQ(window.menuBar()->actions()[0]->menu(), nullptr);
-  EXPECT_EQ(Find<QMenu>(window, "Mlieu")->title(), "  ");
-  EXPECT_EQ(Find<QAction>(window, "HELP")->shortcut(), QKeySequence(Qt::Key_F1));
-  const struct { const char *name, *caption, *tooltip; } controls[] = {
-      {"Command1", "Reset", "Relance l'affichage de la carte selon l'option \"Conserver cette carte\""},
-      {"ChecMEM", "Conserver cette carte ",
-       "Pour le prochain lancement ou \"Reset\" du programme.  Gardera ou non cette carte."},
-      {"ChRafAuto", "Rafraichissement automatique", "La carte se reconstruit régulièrement."},
-      {"ChVilles", "Villes.", "Afficher ou non les villes sur la carte."},
-      {"Option2_0", "Contours précis", "Mais lents à charger."},
-      {"Option2_1", "Carte globale", "Peu précise mais rapide"},
-  };
-  for (const auto& c : controls) {
-    const auto* button = Find<QAbstractButton>(*window.Config(), c.name);
-    EXPECT_EQ(button->text() + '|' + button->toolTip(), U(c.caption) + '|' + U(c.tooltip));
-  }
-}
-
-// Faults: an entry toggling the wrong panel or with its two captions swapped; the Sun
-// entry's check mark not following the panel when a dial click hides it.
-TEST_F(ShellWindowTest, PanelEntriesHideAndShowTheirPanels) {
-  MainWindow& window = Start();
-  const struct { const char *entry, *panel, *hidden, *shown; } cases[] = {
-      {"MeffConfig", "FraConfig", "Afficher le module Configuration", "Effacer le module configuration"},
-      {"MeffRech", "FraCherche", "Afficher le module Recherche", "Effacer le module Recherche"},
-  };
-  for (const auto& c : cases) {
-    QAction* entry = Find<QAction>(window, c.entry);
-    QWidget* panel = Find<QWidget>(window, c.panel);
-    entry->trigger();
-    EXPECT_FALSE(panel->isVisible()) << c.entry;
-    EXPECT_EQ(entry->text(), U(c.hidden));
-    entry->trigger();
-    EXPECT_TRUE(panel->isVisible()) << c.entry;
-    EXPECT_EQ(entry->text(), U(c.shown));
-  }
-  QAction* msoleil = Find<QAction>(window, "Msoleil");
-  SunDialsPanel* dials = window.SunDials();
-  msoleil->trigger();
-  EXPECT_FALSE(dials->isVisible() || msoleil->isChecked() || window.SunDialsChecked());
-  msoleil->trigger();
-  EXPECT_TRUE(dials->isVisible() && msoleil->isChecked() && window.SunDialsChecked());
-  QTest::mouseClick(&dials->PicAZ(), Qt::LeftButton);
-  EXPECT_FALSE(dials->isVisible() || msoleil->isChecked());
-}
 
 // Faults: the command line's view not replacing the kept one, lat and lon swapped, or not pinned.
 TEST_F(ShellWindowTest, TheChosenStartViewReplacesTheKeptOneWithinTheClickLimits) {
@@ -145,17 +78,86 @@ TEST_F(ShellWindowTest, EveryQuitPathWritesMemAlwaysAndTheViewOnlyWhenKept) {
       if (path[0] == 'S') std::raise(SIGTERM);
       EXPECT_TRUE(QTest::qWaitFor([&] { return settings_.Size() > 0; }, 5000));
       EXPECT_FALSE(window.Timer()->isActive());
-      EXPECT_EQ(Written(), keep ? "MEM=1 Villes=0 Raf=1 LOC=1 Zoom=13885 LATCENTD=1250 LONCENTD=-325 "
-                                : "MEM=0 Villes=- Raf=- LOC=- Zoom=- LATCENTD=- LONCENTD=- ");
+      // The "Config" keys as "key=value ", "-" for a key never written.
+      std::string written;
+      for (const char* key : {"MEM", "Villes", "Raf", "LOC", "Zoom", "LATCENTD", "LONCENTD"})
+        written += std::string(key) + "=" + settings_.Read("Config", key, "-") + " ";
+      EXPECT_EQ(written, keep ? "MEM=1 Villes=0 Raf=1 LOC=1 Zoom=13885 LATCENTD=1250 LONCENTD=-325 "
+                              : "MEM=0 Villes=- Raf=- LOC=- Zoom=- LATCENTD=- LONCENTD=- ");
     }
   }
 }
 
-// Faults: a line miswired; a plain label or a right click opening a link; a wrong subject;
-// the timer not held; quitting leaving it open, the settings unwritten or the timer running;
-// a second quit writing again.
-TEST_F(ShellWindowTest, TheAboutWindowHoldsTheTimerOpensItsLinksAndClosesWhenTheProgramQuits) {
+// Faults: an entry or a control missing, reordered, misnamed, miscaptioned or checkable; the
+// popup in the bar; F1 or the help entry not wired; an entry toggling the wrong panel or with
+// its two captions swapped, or left stale when the country list shows the panel; the Sun
+// entry's mark not following a dial click. About: a line
+// miswired; a plain label or a right click opening a link; a wrong subject; the timer not
+// held; quitting leaving it open, the settings unwritten or the timer running; a second quit
+// writing again.
+TEST_F(ShellWindowTest, MenusPanelsHelpAndTheAboutWindow) {
+  WriteFile("Pellamar.html", "");
   MainWindow& window = Start(QSize(800, 600), true);
+  EXPECT_EQ(Entries(*window.menuBar()), "Mquitter:&Quitter | Mrecherche:Recherche | Mconfig:Configuration | Maide:Aide");
+  const std::pair<const char*, const char*> menus[] = {
+      {"Mrecherche", "Mpays:Rechercher un Pays | MeffRech:Effacer le module recherche"},
+      {"Mconfig", "MNUIT:Afficher la zone nuit[x] | Msoleil:Module Position du Soleil[x] | "
+                  "MeffConfig:Effacer le module Configuration | "
+                  "MajoutVille:Modifier la liste des villes définies par l'utilisateur. | MCoul:Couleurs"},
+      {"Maide", "HELP:Aide | MAbout:A Propos"},
+      {"Mlieu", "MDEF:Définir ce lieu"},
+  };
+  for (const auto& [name, entries] : menus) EXPECT_EQ(Entries(*Find<QMenu>(window, name)), U(entries));
+  EXPECT_EQ(window.menuBar()->actions()[0]->menu(), nullptr);
+  EXPECT_EQ(Find<QMenu>(window, "Mlieu")->title(), "  ");
+  const struct { const char *name, *caption, *tooltip; } controls[] = {
+      {"Command1", "Reset", "Relance l'affichage de la carte selon l'option \"Conserver cette carte\""},
+      {"ChecMEM", "Conserver cette carte ",
+       "Pour le prochain lancement ou \"Reset\" du programme.  Gardera ou non cette carte."},
+      {"ChRafAuto", "Rafraichissement automatique", "La carte se reconstruit régulièrement."},
+      {"ChVilles", "Villes.", "Afficher ou non les villes sur la carte."},
+      {"Option2_0", "Contours précis", "Mais lents à charger."},
+      {"Option2_1", "Carte globale", "Peu précise mais rapide"},
+  };
+  for (const auto& c : controls) {
+    const auto* button = Find<QAbstractButton>(*window.Config(), c.name);
+    EXPECT_EQ(button->text() + '|' + button->toolTip(), U(c.caption) + '|' + U(c.tooltip));
+  }
+
+  const struct { const char *entry, *panel, *hidden, *shown; } panels[] = {
+      {"MeffConfig", "FraConfig", "Afficher le module Configuration", "Effacer le module configuration"},
+      {"MeffRech", "FraCherche", "Afficher le module Recherche", "Effacer le module Recherche"},
+  };
+  for (const auto& c : panels) {
+    QAction* entry = Find<QAction>(window, c.entry);
+    QWidget* panel = Find<QWidget>(window, c.panel);
+    entry->trigger();
+    EXPECT_EQ(QString::number(panel->isVisible()) + entry->text(), "0" + U(c.hidden));
+    entry->trigger();
+    EXPECT_EQ(QString::number(panel->isVisible()) + entry->text(), "1" + U(c.shown));
+  }
+  // The country list brings the hidden search panel back, and its entry follows.
+  QAction* meff_rech = Find<QAction>(window, "MeffRech");
+  meff_rech->trigger();
+  Find<QAction>(window, "Mpays")->trigger();
+  EXPECT_EQ(QString::number(Find<QWidget>(window, "FraCherche")->isVisible()) + meff_rech->text(),
+            "1Effacer le module Recherche");
+  QAction* msoleil = Find<QAction>(window, "Msoleil");
+  SunDialsPanel* dials = window.SunDials();
+  msoleil->trigger();
+  EXPECT_FALSE(dials->isVisible() || msoleil->isChecked() || window.SunDialsChecked());
+  msoleil->trigger();
+  EXPECT_TRUE(dials->isVisible() && msoleil->isChecked() && window.SunDialsChecked());
+  QTest::mouseClick(&dials->PicAZ(), Qt::LeftButton);
+  EXPECT_FALSE(dials->isVisible() || msoleil->isChecked());
+
+  // F1 and the entry open the page of the program's folder.
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(window.Picture(), Qt::Key_F1);
+  Find<QAction>(window, "HELP")->trigger();
+  EXPECT_TRUE(notice_.messages.empty());
+
   QStringList lines;
   bool timer_ran = true;
   WhenModalOpens<AboutDialog>([&](AboutDialog& about) {
@@ -177,8 +179,10 @@ TEST_F(ShellWindowTest, TheAboutWindowHoldsTheTimerOpensItsLinksAndClosesWhenThe
                                "vous voulez.|https://pellamar.example.org/|Version 2.2|Données : contours GSHHG "
                                "(P. Wessel et W. H. F. Smith, LGPL), villes GeoNames (CC BY 4.0).|"
                                "Envoyer un coucou à l'auteur...|Arial"));
+  const QUrl help = QUrl::fromLocalFile(QFileInfo(FilePath("Pellamar.html")).absoluteFilePath());
   const QUrl page("https://pellamar.example.org/");
-  EXPECT_EQ(opened_, (std::vector<QUrl>{page, page, QUrl("mailto:auteur@pellamar.example.org?subject=Pellamar V2.2")}));
+  EXPECT_EQ(opened_, (std::vector<QUrl>{help, help, page, page,
+                                        QUrl("mailto:auteur@pellamar.example.org?subject=Pellamar V2.2")}));
   EXPECT_FALSE(timer_ran);
   EXPECT_TRUE(window.Timer()->isActive());
 
@@ -198,9 +202,8 @@ TEST_F(ShellWindowTest, TheAboutWindowHoldsTheTimerOpensItsLinksAndClosesWhenThe
   EXPECT_EQ(settings_.Read("Config", "MEM", ""), "marker");
 }
 
-// Faults: the page tried first; no fallback when no program takes the help file; silence;
-// F1 or the entry not wired, or opening another folder's help.
-TEST_F(ShellWindowTest, HelpPicksItsFileAndFallsBackOnOurPage) {
+// Faults: the page tried first; no fallback when no program takes the help file; silence.
+TEST(HelpOpenerTest, PicksItsFileAndFallsBackOnOurPage) {
   const struct { bool chm, html, handler_takes_chm; const char* opened; } cases[] = {
       {true, true, true, "Pellamar.chm"},
       {false, true, true, "Pellamar.html"},  // no help file
@@ -223,26 +226,14 @@ TEST_F(ShellWindowTest, HelpPicksItsFileAndFallsBackOnOurPage) {
     EXPECT_EQ(last, *c.opened ? QUrl::fromLocalFile(opened) : QUrl());
     EXPECT_EQ(notice.messages.size(), *c.opened ? 0u : 1u);
   }
-  WriteFile("Pellamar.html", "");
-  MainWindow& window = Start(QSize(800, 600));
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  QTest::keyClick(window.Picture(), Qt::Key_F1);
-  Find<QAction>(window, "HELP")->trigger();
-  const QUrl page = QUrl::fromLocalFile(QFileInfo(FilePath("Pellamar.html")).absoluteFilePath());
-  EXPECT_EQ(opened_, (std::vector<QUrl>{page, page}));
-  EXPECT_TRUE(notice_.messages.empty());
 }
 
 // Faults: a Qt form (--x=v, --x v, -h, -v, a "-" value) lost or given to another option;
 // the first of a repeated value kept; a wrong message.
 TEST(CommandLineParserTest, QtFormsFillTheCoreOptions) {
-  const auto parse = [](QStringList args) {
-    args.prepend("pellamar");
-    return ParseArguments(args);
-  };
   // Both value forms, a value that starts with "-", the last of a repeated value, short switches.
-  const ParsedArguments a = parse({"--snapshot=eu.jpg", "--centre", "48,10", "--tz=3", "--tz", "-5", "-h", "-v"});
+  const ParsedArguments a =
+      ParseArguments({"pellamar", "--snapshot=eu.jpg", "--centre", "48,10", "--tz=3", "--tz", "-5", "-h", "-v"});
   ASSERT_TRUE(a.options) << a.error;
   EXPECT_EQ(*a.options->snapshot_path, "eu.jpg");
   EXPECT_DOUBLE_EQ(a.options->centre->lon_east_deg, 10);
@@ -256,7 +247,8 @@ TEST(CommandLineParserTest, QtFormsFillTheCoreOptions) {
       {{"--date=2023-02-29"}, "--date attend une date valide AAAA-MM-JJ (ex. 2007-06-21)"},
       {{"--zoom", "600"}, "--zoom ne sert qu'avec --snapshot"},
   };
-  for (const auto& [args, message] : bad) EXPECT_EQ(parse(args).error, message) << args.join(' ').toStdString();
+  for (const auto& [args, message] : bad)
+    EXPECT_EQ(ParseArguments(QStringList{"pellamar"} + args).error, message) << args.join(' ').toStdString();
 }
 
 }  // namespace

@@ -73,8 +73,7 @@ TEST(UserCitiesTest, RefusesBadInput) {
        "Le nom contient un caractère que le fichier des villes ne peut pas enregistrer."},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.input.name + " " + c.input.lat_degrees + " " + c.input.lat_minutes + " " +
-                 c.input.lon_degrees + " " + c.input.lon_minutes);
+    SCOPED_TRACE(&c - cases);
     const UserCityLine result = FormatUserCity(c.input);
     EXPECT_FALSE(result.line.has_value());
     EXPECT_EQ(result.refusal, c.refusal);
