@@ -7,7 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaObject>
+#include <QPainter>
+#include <algorithm>
 #include <functional>
+#include <tuple>
 
 #include "map/view/map_picture.h"
 #include "overlays/view/colour_panel.h"
@@ -27,19 +30,11 @@ using testing::CountColour;
 using testing::Pixel;
 
 PoolLine Line(float x1, float y1, float x2, float y2, Colour colour, PenMode pen, int width = 1) {
-  PoolLine l;
-  l.X1 = x1, l.Y1 = y1, l.X2 = x2, l.Y2 = y2;
-  l.colour = colour;
-  l.visible = true;
-  l.pen = pen;
-  l.width = width;
-  return l;
+  return {x1, y1, x2, y2, colour, true, LineStyle::Solid, width, pen};
 }
 
 int VisibleCount(const std::vector<PoolLine>& pool) {
-  int n = 0;
-  for (const PoolLine& l : pool) n += l.visible;
-  return n;
+  return static_cast<int>(std::count_if(pool.begin(), pool.end(), [](const PoolLine& l) { return l.visible; }));
 }
 
 // Faults: OR for AND in the mask pen; the pools painted in the wrong order;
@@ -49,9 +44,7 @@ TEST(PoolPainterTest, TheMaskPenTintsWhiteKeepsBlackAndTheCurveCoversTheNightLin
   // White on the left half, black on the right; one twip a pixel.
   QImage image(40, 20, QImage::Format_RGB32);
   image.fill(Qt::white);
-  for (int y = 0; y < 20; ++y) {
-    for (int x = 20; x < 40; ++x) image.setPixel(x, y, qRgb(0, 0, 0));
-  }
+  QPainter(&image).fillRect(20, 0, 20, 20, Qt::black);
   const Colour yellow = Rgb(240, 240, 0), red = Rgb(255, 0, 0);
   LinePools pools;
   pools.N = {Line(0, 2, 39, 2, yellow, PenMode::Mask), Line(3, 0, 3, 19, yellow, PenMode::Mask),
@@ -66,8 +59,7 @@ TEST(PoolPainterTest, TheMaskPenTintsWhiteKeepsBlackAndTheCurveCoversTheNightLin
   EXPECT_EQ(Pixel(image, 30, 8), 0xFF0000u);  // the copy pen covers black
   EXPECT_EQ(Pixel(image, 3, 8), 0xFF0000u);   // the curve is painted last
   EXPECT_EQ(CountColour(image.copy(30, 0, 1, 18), qRgb(255, 0, 0)), 2);  // two pixels wide
-  EXPECT_EQ(Pixel(image, 0, 18), 0xFF0000u);
-  EXPECT_EQ(Pixel(image, 39, 18), 0xFF0000u);
+  EXPECT_EQ(CountColour(image.copy(0, 18, 40, 1), qRgb(255, 0, 0)), 40);  // ends far off the picture
   // Dotted: one pixel on, one off, over the white half.
   EXPECT_EQ(CountColour(image.copy(0, 12, 20, 1), qRgb(0, 128, 0)), 10);
   EXPECT_NE(Pixel(image, 10, 12), Pixel(image, 11, 12));
@@ -106,13 +98,13 @@ class OverlaysWindowTest : public testing::WindowTest {
 
 // Faults: an overlay not shown at start-up; a wrong scale bar caption; a
 // bar cut short, its label clipped or its frame not resized with it; the
-// parallels left at the old width when the map grows.
+// pools painted at the wrong offset, a region's rectangles merged or a row
+// of the region left out; the parallels left at the old width when the map
+// grows.
 TEST_F(OverlaysWindowTest, TheFirstMapShowsTheCurveTheNightZoneTheParallelsAndTheScale) {
   MainWindow& window = Start();
   const LinePools& pools = window.Pools();
-  EXPECT_EQ(VisibleCount(pools.L), 361);
-  EXPECT_EQ(VisibleCount(pools.N), 361);
-  EXPECT_EQ(VisibleCount(pools.P), 6 + 12);
+  EXPECT_EQ(std::tuple(VisibleCount(pools.L), VisibleCount(pools.N), VisibleCount(pools.P)), std::tuple(361, 361, 18));
   // In northern summer the night lines run down to the bottom edge.
   EXPECT_EQ(pools.N[0].Y2, window.Picture()->Canvas().HeightTwips());
   const QImage shown = Shown();
@@ -134,6 +126,31 @@ TEST_F(OverlaysWindowTest, TheFirstMapShowsTheCurveTheNightZoneTheParallelsAndTh
   EXPECT_EQ(scale->parentWidget()->width(), scale->width());
   EXPECT_GT(CountColour(scale->grab().toImage(), qRgb(255, 0, 0)), 5);
 
+  // Whatever the surface (an image at an offset, a pixmap) and the region,
+  // the layer paints the map with the pools over it and nothing outside.
+  auto* layer = window.Picture()->findChild<PoolOverlay*>("LinePools");
+  ASSERT_NE(layer, nullptr);
+  QImage expected = window.Picture()->Canvas().Image().convertToFormat(QImage::Format_RGB32);
+  PaintPools(expected, window.Pools(), tpp, expected.rect());
+  const int w = expected.width(), h = expected.height();
+  ASSERT_GT(CountColour(expected, qRgb(255, 0, 0)), 300);  // the pools are there to be seen
+  // Rows 200 to 299 at the top of a smaller image.
+  QImage band(w, 120, QImage::Format_ARGB32_Premultiplied);
+  layer->render(&band, QPoint(0, 0), QRegion(0, 200, w, 100));
+  EXPECT_EQ(band.copy(0, 0, w, 100).convertToFormat(QImage::Format_RGB32), expected.copy(0, 200, w, 100));
+  // A 16-bit image takes a copy of the region's piece of the map.
+  QImage low(w, h, QImage::Format_RGB16);
+  layer->render(&low, QPoint(0, 0), QRegion(0, 200, w, 100));
+  EXPECT_EQ(low.copy(0, 0, w, 100), expected.convertToFormat(QImage::Format_RGB16).copy(0, 200, w, 100));
+  // A pixmap, as grab() gives.
+  EXPECT_EQ(layer->grab().toImage().convertToFormat(QImage::Format_RGB32), expected);
+  // Two rectangles: the rows between them keep their blue.
+  QImage parts(w, h, QImage::Format_RGB32);
+  parts.fill(Qt::blue);
+  layer->render(&parts, QPoint(0, 0), QRegion(0, 0, w, 150) + QRegion(0, 400, w, h - 400));
+  QPainter(&expected).fillRect(0, 150, w, 250, Qt::blue);
+  EXPECT_EQ(parts, expected);
+
   window.resize(1600, 900);
   QCoreApplication::sendPostedEvents();
   const double width = window.Picture()->Canvas().WidthTwips();
@@ -141,20 +158,40 @@ TEST_F(OverlaysWindowTest, TheFirstMapShowsTheCurveTheNightZoneTheParallelsAndTh
   for (std::size_t k = 0; k < 5; ++k) EXPECT_EQ(window.Pools().P[k].X2, width) << k;
 }
 
+// Records the progress shapes lit, in order, each marked when Timer1 ran.
+class TimerWatch final : public QObject {
+ public:
+  explicit TimerWatch(QTimer* timer) : timer_(timer) {}
+  bool eventFilter(QObject* shape, QEvent* event) override {
+    if (event->type() == QEvent::Show) lit += shape->objectName().back() + QString(timer_->isActive() ? "!" : "");
+    return false;
+  }
+  QString lit;
+
+ private:
+  QTimer* timer_;
+};
+
 // Faults: a box left uncorrected; a redraw run with the curve off; the
 // chosen city's name left shown by a redraw; the curve box wired to the
-// wrong action; night lines shown without the curve; the progress row lit.
+// wrong action; night lines shown without the curve; the progress row lit
+// after, or from the wrong end; the timer left running during the redraw,
+// or restarted without automatic refresh.
 TEST_F(OverlaysWindowTest, TheCurveBoxHidesAndRedrawsTheOverlayAndTheRedrawCorrectsTheDate) {
   MainWindow& window = Start();
+  TimerWatch watch(window.Timer());
+  const QList<QFrame*> shapes = window.Config()->Progress()->findChildren<QFrame*>();
+  for (QFrame* shape : shapes) shape->installEventFilter(&watch);
   QLineEdit* day = window.SunFrame()->Day();
   QLineEdit* month = window.SunFrame()->Month();
   day->setText("0");
   month->setText("13");
   window.Config()->ChosenCity()->show();
   window.RedrawDaylight();
+  EXPECT_EQ(watch.lit.toStdString(), "012345678");
+  EXPECT_TRUE(window.Timer()->isActive());
   EXPECT_TRUE(window.Config()->ChosenCity()->isHidden());
-  EXPECT_EQ(day->text(), "1");
-  EXPECT_EQ(month->text(), "12");
+  EXPECT_EQ(day->text() + '/' + month->text(), "1/12");
 
   QCheckBox* curve = window.Config()->Curve();
   EXPECT_EQ(curve->text(), "Courbe d'ensoleillement");
@@ -162,8 +199,7 @@ TEST_F(OverlaysWindowTest, TheCurveBoxHidesAndRedrawsTheOverlayAndTheRedrawCorre
   EXPECT_EQ(VisibleCount(window.Pools().L), 0);
   EXPECT_EQ(VisibleCount(window.Pools().N), 0);
   // Below the scale bar, whose bar is red too.
-  const QImage without = Shown().copy(0, window.ScaleBarWidget()->height(), 2000, 2000);
-  EXPECT_EQ(CountColour(without, qRgb(255, 0, 0)), 0);
+  EXPECT_EQ(CountColour(Shown().copy(0, window.ScaleBarWidget()->height(), 2000, 2000), qRgb(255, 0, 0)), 0);
   window.ShowNightZone(false);
   window.ShowNightZone(true);
   EXPECT_EQ(VisibleCount(window.Pools().N), 0);
@@ -172,53 +208,21 @@ TEST_F(OverlaysWindowTest, TheCurveBoxHidesAndRedrawsTheOverlayAndTheRedrawCorre
   day->setText("45");
   month->setText("abc");
   window.RedrawDaylight();
-  EXPECT_EQ(day->text(), "31");
-  EXPECT_EQ(month->text(), "1");
+  EXPECT_EQ(day->text() + '/' + month->text(), "31/1");
   EXPECT_EQ(VisibleCount(window.Pools().L), 0);
   EXPECT_EQ(window.Pools().L[100].Y1, old_y);
 
   window.ForgetDaylightCurve();
+  window.Config()->AutoRefresh()->setChecked(false);
+  watch.lit.clear();
   QTest::mouseClick(curve, Qt::LeftButton);
+  EXPECT_EQ(watch.lit.toStdString(), "012345678");
+  EXPECT_FALSE(window.Timer()->isActive());
   EXPECT_EQ(VisibleCount(window.Pools().N), 361);
   EXPECT_EQ(window.Daylight().XCourbe1[0], window.Pools().L[0].X1);
-  const QList<QFrame*> shapes = window.Config()->Progress()->findChildren<QFrame*>();
-  ASSERT_FALSE(shapes.empty());
+  ASSERT_EQ(shapes.size(), 9);
   for (QFrame* shape : shapes) EXPECT_TRUE(shape->isHidden()) << shape->objectName().toStdString();
   EXPECT_GT(CountColour(Shown(), qRgb(255, 0, 0)), 300);
-}
-
-// Records which progress shape was lit, in order, and whether Timer1 ran.
-class TimerWatch final : public QObject {
- public:
-  explicit TimerWatch(QTimer* timer) : timer_(timer) {}
-  bool eventFilter(QObject* shape, QEvent* event) override {
-    if (event->type() == QEvent::Show) seen.push_back(timer_->isActive());
-    if (event->type() == QEvent::Show) lit.push_back(shape->objectName());
-    return false;
-  }
-  std::vector<bool> seen;
-  std::vector<QString> lit;
-
- private:
-  QTimer* timer_;
-};
-
-// Faults: the timer left running during the redraw, or restarted without
-// automatic refresh; the progress shapes lit from the wrong end.
-TEST_F(OverlaysWindowTest, TheTimerStopsDuringTheRedrawAndRunsAfterOnlyWithAutomaticRefresh) {
-  for (const bool auto_refresh : {true, false}) {
-    SCOPED_TRACE(auto_refresh);
-    MainWindow& window = Start();
-    window.Config()->AutoRefresh()->setChecked(auto_refresh);
-    window.UpdateTimer();
-    TimerWatch watch(window.Timer());
-    for (QFrame* shape : window.Config()->Progress()->findChildren<QFrame*>()) shape->installEventFilter(&watch);
-    window.RedrawDaylight();
-    ASSERT_FALSE(watch.seen.empty());
-    for (const bool running : watch.seen) EXPECT_FALSE(running);
-    EXPECT_EQ(watch.lit.front(), "Shape0");
-    EXPECT_EQ(window.Timer()->isActive(), auto_refresh);
-  }
 }
 
 // Faults: a swatch showing the wrong group; a button wired to the wrong
@@ -281,53 +285,12 @@ TEST_F(OverlaysWindowTest, TheColourPanelPreviewsStoresAndHidesTheParallels) {
   EXPECT_EQ(CountColour(Shown(), qRgb(0x0F, 0, 0)), 0);  // the sentinel's low byte
 }
 
-// The number of pixels of `a` (from row a_top) and `b` (from row b_top)
-// that differ over `rows` rows.
-int Differing(const QImage& a, int a_top, const QImage& b, int b_top, int rows) {
-  int n = 0;
-  for (int y = 0; y < rows; ++y) {
-    for (int x = 0; x < a.width(); ++x) n += Pixel(a, x, a_top + y) != Pixel(b, x, b_top + y);
-  }
-  return n;
-}
-
-// Whatever the surface (an image at an offset, a pixmap) and the region,
-// the layer paints the map with the pools over it and nothing outside.
-// Faults: the pools painted at the wrong offset; a region's rectangles
-// merged; a row of the region left out.
-TEST_F(OverlaysWindowTest, EverySurfaceAndRegionGetsTheMapWithThePoolsAndNothingElse) {
-  MainWindow& window = Start(QSize(900, 600));
-  auto* layer = window.Picture()->findChild<PoolOverlay*>("LinePools");
-  ASSERT_NE(layer, nullptr);
-  const QImage& map = window.Picture()->Canvas().Image();
-  QImage expected = map.convertToFormat(QImage::Format_RGB32);
-  PaintPools(expected, window.Pools(), window.Picture()->TwipsPerPixel(), expected.rect());
-  const int w = expected.width(), h = expected.height();
-  ASSERT_GT(Differing(expected, 0, map, 0, h), 1000);  // the pools are there to be seen
-  // Rows 200 to 299 at the top of a smaller image.
-  QImage band(w, 120, QImage::Format_ARGB32_Premultiplied);
-  layer->render(&band, QPoint(0, 0), QRegion(0, 200, w, 100));
-  EXPECT_EQ(Differing(band, 0, expected, 200, 100), 0);
-  // Two rectangles: the rows between them keep their blue.
-  QImage parts(w, h, QImage::Format_RGB32);
-  parts.fill(Qt::blue);
-  layer->render(&parts, QPoint(0, 0), QRegion(0, 0, w, 150) + QRegion(0, 400, w, h - 400));
-  EXPECT_EQ(Differing(parts, 0, expected, 0, 150), 0);
-  EXPECT_EQ(Differing(parts, 400, expected, 400, h - 400), 0);
-  EXPECT_EQ(CountColour(parts.copy(0, 150, w, 250), qRgb(0, 0, 255)), w * 250);
-  // A 16-bit image takes a copy of the region's piece of the map.
-  QImage low(w, h, QImage::Format_RGB16);
-  layer->render(&low, QPoint(0, 0), QRegion(0, 200, w, 100));
-  const QImage low_expected = expected.convertToFormat(QImage::Format_RGB16).convertToFormat(QImage::Format_RGB32);
-  EXPECT_EQ(Differing(low.convertToFormat(QImage::Format_RGB32), 0, low_expected, 200, 100), 0);
-  // A pixmap, as grab() gives.
-  EXPECT_EQ(Differing(layer->grab().toImage(), 0, expected, 0, h), 0);
-}
-
 // Faults: no slide before the count is due, a slide the wrong way or by
 // another distance, a night line left behind; the clock or the counters'
 // tooltip not redrawn by the tick; a redraw not starting the count afresh;
-// no rebuild on the 1001st tick, or one sooner; the timer left stopped.
+// no rebuild on the 1001st tick, or one sooner; the timer left stopped; the
+// night lines brought back after "Afficher la zone nuit" was cleared; its
+// check mark.
 TEST_F(OverlaysWindowTest, TheTickSlidesTheOverlayWithTheSunMarker) {
   clock_ = FixedClock{{2007, 6, 21}, 9 * 3600, 0};
   MainWindow& window = Start();
@@ -354,22 +317,45 @@ TEST_F(OverlaysWindowTest, TheTickSlidesTheOverlayWithTheSunMarker) {
     EXPECT_NEAR(after.N[j].X1 - before.N[j].X1, moved, 1);
     EXPECT_EQ(after.L[j].Y1, before.L[j].Y1);
   }
-  EXPECT_EQ(window.Ticks().Occur, 1);
-  EXPECT_EQ(window.Ticks().Occur2, 43);
+  EXPECT_EQ(std::pair(window.Ticks().Occur, window.Ticks().Occur2), std::pair(1, 43));
   QTest::mouseClick(window.SunFrame()->UpDw(1), Qt::LeftButton);
-  EXPECT_EQ(window.Ticks().Occur, 0);
-  EXPECT_EQ(window.Ticks().Occur2, 0);
+  EXPECT_EQ(std::pair(window.Ticks().Occur, window.Ticks().Occur2), std::pair(0, 0));
   Tick(1000);
   EXPECT_EQ(window.RebuildCount(), 1);
   Tick();
   EXPECT_EQ(window.RebuildCount(), 2);
   EXPECT_EQ(window.Ticks().Occur2, 0);
   EXPECT_TRUE(window.Timer()->isActive());
+
+  // "Afficher la zone nuit" cleared: no rebuild, date step, slide or redraw
+  // brings the night lines back.
+  QAction* mnuit = Find<QAction>(window, "MNUIT");
+  mnuit->trigger();
+  EXPECT_FALSE(mnuit->isChecked());
+  EXPECT_EQ(VisibleCount(window.Pools().N), 0);
+  const std::function<void()> redraws[] = {
+      [&] { window.RebuildMap(); },
+      [&] { QTest::mouseClick(window.SunFrame()->UpDw(1), Qt::LeftButton); },
+      [&] {
+        clock_ = FixedClock{{2007, 6, 21}, 13 * 3600, 0};
+        Tick(43);
+      },
+      [&] { window.RedrawDaylight(); },
+  };
+  for (const auto& redraw : redraws) {
+    redraw();
+    EXPECT_EQ(VisibleCount(window.Pools().N), 0);
+    EXPECT_GT(VisibleCount(window.Pools().L), 300);
+  }
+  mnuit->trigger();
+  EXPECT_TRUE(mnuit->isChecked());
+  EXPECT_GT(VisibleCount(window.Pools().N), 100);
 }
 
 // Faults: the dials panel not painting its face over the map; dials redrawn
-// while hidden but not when shown again.
-TEST_F(OverlaysWindowTest, TheDialsPanelHidesTheMapAndShowsThePlaceReadOutWhileHidden) {
+// while hidden but not when shown again; the Sun image raised over a
+// floating panel, so that a click on the panel re-centres the map on the Sun.
+TEST_F(OverlaysWindowTest, TheFloatingPanelsHideTheMapAndTheSunImage) {
   MainWindow& window = Start();
   SunDialsPanel* dials = window.SunDials();
   const QImage shown = window.Picture()->grab().toImage();
@@ -394,12 +380,8 @@ TEST_F(OverlaysWindowTest, TheDialsPanelHidesTheMapAndShowsThePlaceReadOutWhileH
   msoleil->trigger();
   ASSERT_FALSE(dials->isHidden());
   EXPECT_EQ(azimuth.text(), east);
-}
 
-// Faults: the Sun image raised over a floating panel, so that a click on
-// the panel re-centres the map on the Sun.
-TEST_F(OverlaysWindowTest, TheSunImageLiesUnderEveryFloatingPanel) {
-  MainWindow& window = Start();
+  // The Sun image lies under every floating panel.
   QWidget* map = window.Picture();
   QWidget* sun = window.SunImage();
   const std::function<void()> open[] = {[] {}, [&] { window.OpenCountryList(); }, [&] { window.OpenColourPanel(); }};
@@ -431,25 +413,11 @@ TEST_F(OverlaysWindowTest, DateAndZoneControlsMoveTheSunAndTheCurveTogether) {
   const SunMarker* sun = window.SunImage();
   const double tpp = window.Picture()->TwipsPerPixel();
   DatePanel* sol = window.SunFrame();
-  const struct {
-    std::function<void()> act;
-    double sun_lon, sun_lat;
-  } steps[] = {
-      {[] {}, 45.45, 23.44},
-      {[&] { QTest::mouseClick(sol->UpDw(2), Qt::LeftButton); }, 44.1, 20.1},
-      {[&] { QTest::mouseClick(window.Config()->Today(), Qt::LeftButton); }, 45.45, 23.44},
-      {[&] {
-         sol->Zone()->selectAll();
-         QTest::keyClicks(sol->Zone(), "-5");
-       },
-       -29.55, 23.44},
-  };
-  for (const auto& step : steps) {
-    SCOPED_TRACE(step.sun_lon);
-    step.act();
+  const auto expect_sun_over = [&](double sun_lon, double sun_lat) {
+    SCOPED_TRACE(sun_lon);
     // The image's middle, in whole pixels: a pixel is a third of a degree.
-    EXPECT_NEAR(Longitude((sun->x() + sun->width() / 2.0) * tpp), step.sun_lon, 0.45);
-    EXPECT_NEAR(Latitude((sun->y() + sun->height() / 2.0) * tpp), step.sun_lat, 0.45);
+    EXPECT_NEAR(Longitude((sun->x() + sun->width() / 2.0) * tpp), sun_lon, 0.45);
+    EXPECT_NEAR(Latitude((sun->y() + sun->height() / 2.0) * tpp), sun_lat, 0.45);
     // The curve crosses the equator 90° either side of the Sun, and reaches
     // 90° - declination south (sampled on whole degrees of latitude).
     std::vector<double> equator;
@@ -460,37 +428,18 @@ TEST_F(OverlaysWindowTest, DateAndZoneControlsMoveTheSunAndTheCurveTogether) {
       if ((l.Y1 <= map.Yc) != (l.Y2 <= map.Yc)) equator.push_back(l.X1 + (map.Yc - l.Y1) * (l.X2 - l.X1) / (l.Y2 - l.Y1));
     }
     ASSERT_EQ(equator.size(), 2u);
-    EXPECT_NEAR(Longitude((equator[0] + equator[1]) / 2), step.sun_lon, 1.0);
+    EXPECT_NEAR(Longitude((equator[0] + equator[1]) / 2), sun_lon, 1.0);
     EXPECT_NEAR(std::abs(Longitude(equator[1]) - Longitude(equator[0])), 180, 2.0);
-    EXPECT_NEAR(Latitude(lowest), step.sun_lat - 90, 1.2);
-  }
-}
-
-// Faults: the night lines brought back by a rebuild, a date step, a slide
-// or a redraw after "Afficher la zone nuit" was cleared; its check mark.
-TEST_F(OverlaysWindowTest, TheNightZoneStaysOffThroughRebuildsAndSlides) {
-  MainWindow& window = Start();
-  QAction* mnuit = Find<QAction>(window, "MNUIT");
-  mnuit->trigger();
-  EXPECT_FALSE(mnuit->isChecked());
-  EXPECT_EQ(VisibleCount(window.Pools().N), 0);
-  const std::function<void()> redraws[] = {
-      [&] { window.RebuildMap(); },
-      [&] { QTest::mouseClick(window.SunFrame()->UpDw(1), Qt::LeftButton); },
-      [&] {
-        clock_ = FixedClock{{2007, 6, 21}, 13 * 3600, 0};
-        Tick(43);
-      },
-      [&] { window.RedrawDaylight(); },
+    EXPECT_NEAR(Latitude(lowest), sun_lat - 90, 1.2);
   };
-  for (const auto& redraw : redraws) {
-    redraw();
-    EXPECT_EQ(VisibleCount(window.Pools().N), 0);
-    EXPECT_GT(VisibleCount(window.Pools().L), 300);
-  }
-  mnuit->trigger();
-  EXPECT_TRUE(mnuit->isChecked());
-  EXPECT_GT(VisibleCount(window.Pools().N), 100);
+  expect_sun_over(45.45, 23.44);
+  QTest::mouseClick(sol->UpDw(2), Qt::LeftButton);
+  expect_sun_over(44.1, 20.1);
+  QTest::mouseClick(window.Config()->Today(), Qt::LeftButton);
+  expect_sun_over(45.45, 23.44);
+  sol->Zone()->selectAll();
+  QTest::keyClicks(sol->Zone(), "-5");
+  expect_sun_over(-29.55, 23.44);
 }
 
 }  // namespace

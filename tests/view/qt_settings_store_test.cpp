@@ -16,10 +16,9 @@ namespace {
 class QtSettingsStoreTest : public ::testing::Test {
  protected:
   QString Ini(const QByteArray& contents = {}) {
-    const QString path = dir_.filePath("pellamar.ini");
-    QFile file(path);
+    QFile file(dir_.filePath("pellamar.ini"));
     if (!contents.isEmpty() && file.open(QIODevice::WriteOnly)) file.write(contents);
-    return path;
+    return file.fileName();
   }
   QTemporaryDir dir_;
 };
@@ -33,11 +32,10 @@ TEST_F(QtSettingsStoreTest, WhatIsWrittenIsReadByAFreshInstance) {
     store.Write("Couleurs", "Note", "Montréal, 4567,8");
   }
   const QtSettingsStore store(Ini());
-  EXPECT_EQ(store.Read("Config", "Raf", "?"), "0");
-  EXPECT_EQ(store.Read("Config", "LATCENTD", "?"), "4567.8");
-  EXPECT_EQ(store.Read("Config", "LONCENTD", "?"), "-1250");
-  EXPECT_EQ(store.Read("Couleurs", "Note", "?"), "Montréal, 4567,8");
-  EXPECT_EQ(store.Read("Absent", "Note", "fallback"), "fallback");
+  EXPECT_EQ(store.Read("Config", "Raf", "?") + '|' + store.Read("Config", "LATCENTD", "?") + '|' +
+                store.Read("Config", "LONCENTD", "?") + '|' + store.Read("Couleurs", "Note", "?") + '|' +
+                store.Read("Absent", "Note", "fallback"),
+            "0|4567.8|-1250|Montréal, 4567,8|fallback");
   EXPECT_EQ(ReadKeptView(store, ReadStartupOptions(store).keep_map).zoom, 1234.5);
 }
 
