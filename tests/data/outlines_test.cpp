@@ -117,6 +117,7 @@ TEST(OutlineTextTest, PointLinesPreparedAndFitted) {
       {{2.3488, 48.85341}, "0.5065244 0.5454677\r\n"},
       {{180, 90}, "1.0000000 0.7071068\r\n"},
       {{-180, -90}, "0.0000001 0.0000000\r\n"},  // x = 0 would end the drawing
+      {{0, 91}, "0.5000000 0.7071068\r\n"},     // kept on the sheet
   };
   for (const auto& [point, line] : cases) EXPECT_EQ(FormatOutlinePoint(QuantizePoint(point)), line);
   EXPECT_EQ(FormatOutline({{{1, 0}, {2, 0}}, {{3, 0}}}),
