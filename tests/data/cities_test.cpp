@@ -261,14 +261,12 @@ TEST(CityListTest, SelectionNamesAndOrder) {
   for (const char* not_a_town : {"PPLX", "PPLH", "PPLQ", "PPLW", "PPLCH"}) {
     places.push_back({20, "Gone", "FR", not_a_town, 900'000, 4, 46});
   }
-  const CityRules rules{.capitals = {{"IL", 11}},
-                        .names = {{10, "Alexandre"}},
-                        .country_names = {{"IL", "Isra\xC3\xABl"}}};
-  const auto blocks = SelectCities(
-      places, {{"9", "Le Caire"}, {"10", "Pouchkine"}, {"5", "Boulogne-Billancourt"}},
-      {{"FR", "France"}, {"EG", "\xC3\x89gypte"}, {"IL", "Israel"}, {"TW", "Ta\xC3\xAFwan"},
-       {"US", "\xC3\x89tats-Unis"}},
-      rules);
+  const CityRules rules{
+      .capitals = {{"IL", 11}}, .names = {{10, "Alexandre"}}, .country_names = {{"IL", "Isra\xC3\xABl"}}};
+  const auto blocks = SelectCities(places, {{"9", "Le Caire"}, {"10", "Pouchkine"}, {"5", "Boulogne-Billancourt"}},
+                                   {{"FR", "France"}, {"EG", "\xC3\x89gypte"}, {"IL", "Israel"},
+                                    {"TW", "Ta\xC3\xAFwan"}, {"US", "\xC3\x89tats-Unis"}},
+                                   rules);
   // Blocks by French name, then ZZ (no name known); cities by name.
   EXPECT_EQ(Listing(blocks),
             (std::vector<std::string>{

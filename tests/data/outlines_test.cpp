@@ -18,11 +18,8 @@ namespace {
 // holds segment 0 and bin 6 (180° → 180° W, 90° S) segment 1; two points each.
 // Offsets as netCDF hands them over: signed shorts; −1 is 65535 (the far edge).
 BinGrid Grid() {
-  return {.bin_size_minutes = 5400,
-          .bins_in_longitude = 4,
-          .first_segment_in_bin = {0, 0, 0, 0, 0, 0, 1, 0},
-          .segments_in_bin = {1, 0, 0, 0, 0, 0, 1, 0},
-          .rel_lon = {0, -1, static_cast<std::int16_t>(32768), 0},
+  return {.bin_size_minutes = 5400, .bins_in_longitude = 4, .first_segment_in_bin = {0, 0, 0, 0, 0, 0, 1, 0},
+          .segments_in_bin = {1, 0, 0, 0, 0, 0, 1, 0}, .rel_lon = {0, -1, static_cast<std::int16_t>(32768), 0},
           .rel_lat = {0, -1, 0, 16384}};
 }
 

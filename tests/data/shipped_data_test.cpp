@@ -54,8 +54,7 @@ TEST_P(ShippedOutlineTest, LoadsAndEverySegmentIsDrawable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DataFiles, ShippedOutlineTest,
-                         testing::Values("contours.Asc", "Iles.Asc", "Lacs.Asc", "rivieres.Asc",
-                                         "totale.Asc"));
+                         testing::Values("contours.Asc", "Iles.Asc", "Lacs.Asc", "rivieres.Asc", "totale.Asc"));
 
 // Catches a shipped city line the reader would misread, an unbalanced block,
 // a city out of place (latitude and longitude swapped, the west's sign
