@@ -56,7 +56,7 @@ TEST_P(ShippedOutlineTest, LoadsAndEverySegmentIsDrawable) {
 INSTANTIATE_TEST_SUITE_P(DataFiles, ShippedOutlineTest,
                          testing::Values("contours.Asc", "Iles.Asc", "Lacs.Asc", "rivieres.Asc", "totale.Asc"));
 
-// Catches a shipped city line the reader would misread, an unbalanced block,
+// Catches a shipped city line out of its fixed widths, an unbalanced block,
 // a city out of place (latitude and longitude swapped, the west's sign
 // flipped), English headings or byte order, boroughs or prefecture figures.
 TEST(ShippedCitiesTest, EveryLineIsWellFormedAndKnownPlacesAreRight) {
