@@ -20,30 +20,18 @@
 namespace pellamar {
 namespace {
 
-// Faults: a line without a space read as x, the split at a tab or at the
-// last space, a sign or a lone point refused by the fast path, an empty
-// line skipped.
+// Each line alone: no space gives x 0 and the whole line as y; a leading
+// space makes x the space alone and "0.50.25" stops at its second point;
+// blanks inside are ignored; no exponents, reading stops at a letter; a tab
+// does not split. An empty line in the middle is the (0, 0) end mark and
+// the rest is read. Faults: a line without a space read as x, the split at
+// a tab or at the last space, a sign or a lone point refused by the fast
+// path, an empty line skipped.
 TEST(OutlineFileTest, LinesFollowTheTextToNumberRule) {
-  const struct { const char* line; double x; float y; } cases[] = {
-      {"0.5", 0, 0.5f},               // no space: x 0, the whole line is y
-      {" 0.5 0.25", 0, 0.5f},         // x is the space alone; "0.50.25" stops at the second point
-      {"0.5 0.2 5", 0.5, 0.25f},      // blanks inside are ignored
-      {"abc 0.25", 0, 0.25f},
-      {"-0.5 -.25", -0.5, -0.25f},
-      {"1e3 0.25abc", 1, 0.25f},      // no exponents; reading stops at a letter
-      {"0.5\t0.25", 0, 0.5f},         // a tab does not split
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.line);
-    const OutlineLoad load = ParseOutline(c.line);
-    ASSERT_EQ(load.outline.size(), 1u);
-    EXPECT_DOUBLE_EQ(load.outline.x[0], c.x);
-    EXPECT_FLOAT_EQ(load.outline.y[0], c.y);
-  }
-  // An empty line in the middle is the (0, 0) end mark; the rest is read.
-  const OutlineLoad load = ParseOutline("0.5 0.25\n\r\n2 0\r\n0.1 0.7");
-  EXPECT_EQ(load.outline.x, (std::vector<double>{0.5, 0, 2, 0.1}));
-  EXPECT_EQ(load.outline.y, (std::vector<float>{0.25f, 0, 0, 0.7f}));
+  const OutlineLoad load = ParseOutline("0.5\n 0.5 0.25\n0.5 0.2 5\nabc 0.25\n-0.5 -.25\n1e3 0.25abc\n0.5\t0.25\n"
+                                        "0.5 0.25\n\r\n2 0\r\n0.1 0.7");
+  EXPECT_EQ(load.outline.x, (std::vector<double>{0, 0, 0.5, 0, -0.5, 1, 0, 0.5, 0, 2, 0.1}));
+  EXPECT_EQ(load.outline.y, (std::vector<float>{0.5f, 0.5f, 0.25f, 0.25f, -0.25f, 0.25f, 0.5f, 0.25f, 0, 0, 0.7f}));
 }
 
 // The file is read in 64 KiB pieces: lines cut by a piece's end (between
