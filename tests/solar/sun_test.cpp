@@ -58,11 +58,9 @@ TEST(SunEphemeris, WorkedValues) {
 TEST(SunPosition, AzimuthHeightPolesAndZenith) {
   const struct { double delta, gha, FPo, LPo, az_min, az_max; } cases[] = {
       {0.194, 0, 48.85, 0, 180 - 1e-5, 180 + 1e-5},  // noon, due south
-      {10, 300, 45, 0, 0, 179.9},                    // morning, east
-      {10, 60, 45, 0, 180.1, 360},                   // afternoon, west
+      {10, 300, 45, 0, 0, 179.9},   {10, 60, 45, 0, 180.1, 360},    // morning east, afternoon west
       {10, 10, 45, 30, 0, 179.9},                    // hour angle 340, not -20
-      {23.438, 100, 90, 0, 180, 180},                // north pole
-      {-23.436, 250, -90, 0, 0, 0},                  // south pole
+      {23.438, 100, 90, 0, 180, 180}, {-23.436, 250, -90, 0, 0, 0},  // north pole, south pole
       {0, 30, 0, 30, 0, 0},                          // Sun at the zenith
   };
   for (const auto& c : cases) {
@@ -108,6 +106,14 @@ TEST(SunInstant, RoundToInt16HalvesToEvenAndSaturates) {
     SCOPED_TRACE(in);
     EXPECT_EQ(RoundToInt16(in), out);
   }
+}
+
+// The boxes read as numbers, the year and the time of day from the clock.
+// Faults: the time of day in hours instead of days, a box or the year taken
+// from the wrong place.
+TEST(SunInstant, MadeFromTheBoxesAndTheClock) {
+  const SunInstant i = MakeSunInstant(" 2 1", "7", FixedClock({2026, 3, 5}, 21600, 1), 5.5f);
+  EXPECT_EQ(std::tuple(i.D, i.M, i.Y, i.t, i.TimeZone), std::tuple(21.0, 7.0, std::int16_t{2026}, 0.25, 5.5f));
 }
 
 // The image's centre on the subsolar point, on a map of 60 twips a degree
