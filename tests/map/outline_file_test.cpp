@@ -128,29 +128,9 @@ TEST(PackedOutlineTest, ShippedFilesReadBackInUnderFourAndAHalfBytesAPoint) {
 constexpr double kW = 28600, kH = 13565;
 using Strings = std::vector<std::string>;
 
-// Each step with the number of outline segments drawn before it.
-class RecordingSteps final : public RebuildSteps {
- public:
-  explicit RecordingSteps(testing::RecordingCanvas& canvas) : canvas_(canvas) {}
-  void HideDaylightPools() override { Log("pools"); }
-  void ShowWindow() override { Log("show"); }
-  void StepProgress() override { Log("step"); }
-  void PlaceSunMarker() override { Log("sun"); }
-  void DrawCities() override { Log("cities"); }
-  void ShowPosition() override { Log("position"); }
-  void DrawParallels() override { Log("parallels"); }
-  void DrawScaleBar() override { Log("scale"); }
-  void RedrawDaylight() override { Log("daylight"); }
-  void ClearProgress() override { Log("clear"); }
-  void ReadOutCentre() override { Log("readout"); }
-  void Log(const char* what) { order += std::string(what) + "@" + std::to_string(canvas_.lines.size()) + " "; }
-  std::string order;
-
- private:
-  testing::RecordingCanvas& canvas_;
-};
-
-class RebuildTest : public ::testing::Test {
+// The fixture records each step with the number of outline segments drawn
+// before it.
+class RebuildTest : public ::testing::Test, public RebuildSteps {
  protected:
   void SetUp() override {
     dir_ = std::filesystem::temp_directory_path() / ("pellamar_rebuild_" + std::to_string(::getpid()));
@@ -166,11 +146,24 @@ class RebuildTest : public ::testing::Test {
   void TearDown() override { std::filesystem::remove_all(dir_); }
   void Write(const char* name, const std::string& text) { std::ofstream(dir_ / name, std::ios::binary) << text; }
   std::string Rebuild(OutlineSet set, OutlineLibrary& library) {
-    RecordingSteps steps(canvas_);
-    RebuildMap(set, library, map_, canvas_, notice_, steps);
-    return steps.order;
+    order_.clear();
+    RebuildMap(set, library, map_, canvas_, notice_, *this);
+    return order_;
   }
+  void HideDaylightPools() override { Log("pools"); }
+  void ShowWindow() override { Log("show"); }
+  void StepProgress() override { Log("step"); }
+  void PlaceSunMarker() override { Log("sun"); }
+  void DrawCities() override { Log("cities"); }
+  void ShowPosition() override { Log("position"); }
+  void DrawParallels() override { Log("parallels"); }
+  void DrawScaleBar() override { Log("scale"); }
+  void RedrawDaylight() override { Log("daylight"); }
+  void ClearProgress() override { Log("clear"); }
+  void ReadOutCentre() override { Log("readout"); }
+  void Log(const char* what) { order_ += std::string(what) + "@" + std::to_string(canvas_.lines.size()) + " "; }
 
+  std::string order_;
   std::filesystem::path dir_;
   MapState map_;
   testing::RecordingCanvas canvas_{kW, kH};
