@@ -1,4 +1,5 @@
 #include "map/view/line_walk.h"
+#include "platform/view/twips.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,15 @@ TEST(LineWalkTest, ClipSegmentToTheBox) {
     ASSERT_EQ(ClipSegment(ax, ay, bx, by, 0, 0, 10, 10), c.kept);
     if (c.kept) EXPECT_EQ((std::vector<double>{ax, ay, bx, by}), c.clipped);
   }
+}
+
+// 15 twips a pixel: halves round away from zero. Faults: truncation,
+// a rectangle's width and height swapped, the scale ignored.
+TEST(TwipsTest, RoundsToTheNearestPixel) {
+  const Twips twips;
+  EXPECT_EQ((std::vector{twips.Px(22.5), twips.Px(-22.5), twips.Px(7)}), (std::vector{2, -2, 0}));
+  EXPECT_EQ(twips.Rect(15, 30, 45, 67.5), QRect(1, 2, 3, 5));
+  EXPECT_EQ(Twips(7.5).Px(22.5), 3);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "platform/leading_number.h"
 #include "solar/date_inputs.h"
 
 #include <gtest/gtest.h>
@@ -32,12 +33,10 @@ TEST(StepDateBoxes, DayStopsAtOneDownAndWrapsUpMonthWrapsBothWays) {
 TEST(ReadZoneText, AcceptsFiniteZonesWithTheUsersSeparator) {
   using Kind = ZoneReading::Kind;
   const struct { const char* text; char separator; Kind kind; float hours; } cases[] = {
-      {" -5 ", '.', Kind::Accepted, -5},  {"+5.75", '.', Kind::Accepted, 5.75f},
-      {"5,75", ',', Kind::Accepted, 5.75f}, {"5.75", ',', Kind::PutBack, 0},
-      {"-14", '.', Kind::Accepted, -14},  {"14.01", '.', Kind::PutBack, 0},
-      {"-", '.', Kind::Typing, 0},        {"", '.', Kind::PutBack, 0},
-      {".", '.', Kind::PutBack, 0},       {"1e1", '.', Kind::PutBack, 0},
-      {"inf", '.', Kind::PutBack, 0},     {"1.2.3", '.', Kind::PutBack, 0},
+      {" -5 ", '.', Kind::Accepted, -5},    {"+5.75", '.', Kind::Accepted, 5.75f}, {"5,75", ',', Kind::Accepted, 5.75f},
+      {"5.75", ',', Kind::PutBack, 0},      {"-14", '.', Kind::Accepted, -14},     {"14.01", '.', Kind::PutBack, 0},
+      {"-", '.', Kind::Typing, 0},          {"", '.', Kind::PutBack, 0},           {".", '.', Kind::PutBack, 0},
+      {"1e1", '.', Kind::PutBack, 0},       {"inf", '.', Kind::PutBack, 0},        {"1.2.3", '.', Kind::PutBack, 0},
       {"--5", '.', Kind::PutBack, 0},
   };
   for (const auto& c : cases) {
@@ -92,6 +91,21 @@ TEST(SlideWouldLeaveTheWorld, OnlyAWrapAcrossTheMapIsRedrawn) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.old_Xpi - c.new_Xpi);
     EXPECT_EQ(SlideWouldLeaveTheWorld(c.old_Xpi, c.new_Xpi, c.PasLong), c.redraw);
+  }
+}
+
+TEST(LeadingNumberTest, LongestLeadingNumberWithBlanksIgnored) {
+  const struct { const char* text; double value; } cases[] = {
+      {"12", 12},          {"-12.5", -12.5},   {"+3", 3},         {".5", 0.5},
+      {"5.", 5},           {"-.25", -0.25},    {"", 0},           {"abc", 0},
+      {"-", 0},            {".", 0},           {"-2.35 1", -2.351},  // blanks anywhere are ignored
+      {" 4 8 . 8 5 ", 48.85}, {"1.2.3", 1.2},  {"12abc", 12},     {"1e5", 1},
+      {"--1", 0},          {"1-2", 1},         {"\t7\r\n", 7},    {"4567,8", 4567},
+      {"0000000000000000000000000000000000000000000000000000000000000000000001", 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value);
   }
 }
 
