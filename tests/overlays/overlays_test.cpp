@@ -329,9 +329,14 @@ TEST(ParallelsTest, TicksStandOnTheBottomEdgeWhenTheEquatorIsOffTheMap) {
   }
 }
 
+// A drawn line as its ends and colour.
+std::array<double, 5> Drawn(const struct RecordingCanvas::Line& l) {
+  return {l.x1, l.y1, l.x2, l.y2, double(l.colour)};
+}
+
 // Catches a wrong kilometres-per-minute constant and a dropped guard on a
 // zero, negative or NaN scale.
-TEST(ScaleBarTest, TwipsPerHundredKilometresAndTheFactorFollowingThem) {
+TEST(ScaleBarTest, TwipsPerHundredKilometresTheFactorAndTheDrawing) {
   // The whole height of the world (10,800 minutes) in 6000 twips:
   // Pas_Inter = 0.5556, U = 0.5556 / 1.852 · 100 = 30.0 twips per 100 km.
   EXPECT_NEAR(ComputeScaleBar(6000.0f / 10800.0f).U, 30.0, 0.01);
@@ -351,16 +356,9 @@ TEST(ScaleBarTest, TwipsPerHundredKilometresAndTheFactorFollowingThem) {
     EXPECT_EQ(std::tuple(bar.S, bar.Lb, bar.width, ScaleBarLabel(bar), bar.tenths),
               std::tuple(S, U * S, U * S + 1000, std::string(label), tenths));
   }
-}
 
-// A drawn line as its ends and colour.
-std::array<double, 5> Drawn(const struct RecordingCanvas::Line& l) {
-  return {l.x1, l.y1, l.x2, l.y2, double(l.colour)};
-}
-
-// Catches the old bar not cleared, a tenth missing, a tick in the wrong
-// colour or length, the label misplaced.
-TEST(ScaleBarTest, TheDrawingHasEndTicksTenthsMiddleTickBarAndLabel) {
+  // Catches the old bar not cleared, a tenth missing, a tick in the wrong
+  // colour or length, the label misplaced.
   constexpr double kRed = 0x0000FF, kDarkGreen = 0x004000;
   RecordingCanvas picture(5000, 500);
   picture.Line(0, 0, 1, 1, 0);               // an older bar

@@ -138,7 +138,7 @@ std::tuple<int, std::string, std::string> Readout(const std::string& place, bool
 }
 
 // Faults: a line missing, out of order or wired to another value.
-TEST(SunReadout, ParisOnTheSolsticePrintsTheEightLinesInOrder) {
+TEST(SunReadout, ParisOnTheSolsticePrintsTheEightLinesAndEachOptionChangesOnlyItsOwn) {
   // --readout 48.85,2.35 --date 2007-06-21 --time 12:00 --tz 0 --utc
   // Solar time: 12:00 UT plus 2.35° × 4 min, less the equation of time
   // read off the transit (11:52:21 vs mean noon 11:50:36): 12:07.65.
@@ -150,11 +150,9 @@ TEST(SunReadout, ParisOnTheSolsticePrintsTheEightLinesInOrder) {
                        "Coucher=19:57\nMessage=\nHeure Solaire=12:08\nAzimut= Azimut = 184.12 °\n"
                        "Hauteur= He: 64.54 °\n",
                        ""));
-}
 
-// Faults: locator left out, zone lost or applied twice, local time and UT
-// swapped, azimuth not from north, no midnight sun, a sign dropped.
-TEST(SunReadout, EachOptionChangesOnlyItsOwnLines) {
+  // Faults: locator left out, zone lost or applied twice, local time and UT
+  // swapped, azimuth not from north, no midnight sun, a sign dropped.
   const std::tuple<const char*, bool, int, double, bool, const char*> cases[] = {
       // 02:00 UT is local noon at 151.21° E; NOAA: azimuth 359.118°, height 32.686°.
       {"-33.87,151.21", true, 2 * 3600, 0, false, "\nAzimut= Azimut = 359.12 °\nHauteur= He: 32.69 °\n"},
