@@ -50,10 +50,8 @@ int main(int argc, char** argv) {
   // 30°00' S, 20°00' W, in the South Atlantic.
   QTimer::singleShot(0, [&] {
     auto* editor = qobject_cast<CityEditor*>(QApplication::activeModalWidget());
-    if (!editor) {
-      Check(false, "l'éditeur de villes ne s'ouvre pas");
-      return;
-    }
+    Check(editor != nullptr, "l'éditeur de villes ne s'ouvre pas");
+    if (!editor) return;
     Check(!QFileInfo::exists(copy), "l'ouverture de l'éditeur a créé la copie");
     editor->Name()->setText(QStringLiteral("Essai installé"));
     editor->LatDegrees()->setText(QStringLiteral("30"));

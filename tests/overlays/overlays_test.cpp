@@ -46,9 +46,9 @@ LinePools StartedPools(const OverlayColours& colours = {}, double width = 4000) 
 
 // Catches a wrong pen, width or style, element 0 not recoloured, an
 // off-by-one in the elements created or shown, a pool starting on the map.
-TEST(LinePoolTest, CreatedElementsCopyElementZeroAndStartOffThePicture) {
+TEST(LinePoolTest, CreatedElementsCopyElementZeroStartOffThePictureAndAreHiddenAndRecoloured) {
   const OverlayColours colours{Rgb(1, 2, 3), Rgb(4, 5, 6), Rgb(7, 8, 9)};
-  const LinePools pools = StartedPools(colours);
+  LinePools pools = StartedPools(colours);
   ASSERT_EQ(std::tuple(pools.L.size(), pools.N.size(), pools.P.size()), std::tuple(361u, 361u, 19u));
   for (std::size_t i = 0; i < 361; ++i) {
     SCOPED_TRACE(i);
@@ -58,8 +58,7 @@ TEST(LinePoolTest, CreatedElementsCopyElementZeroAndStartOffThePicture) {
     EXPECT_EQ(std::tuple(n.visible, n.style, n.width, n.pen, n.colour),
               std::tuple(i > 0, LineStyle::Solid, 1, PenMode::Mask, colours.night));
     // Shown, but left of or above the picture until the first drawing.
-    EXPECT_TRUE(l.X1 < 0 && l.X2 < 0);
-    EXPECT_TRUE(n.Y1 < 0 && n.Y2 < 0);
+    EXPECT_TRUE(l.X1 < 0 && l.X2 < 0 && n.Y1 < 0 && n.Y2 < 0);
   }
   for (std::size_t i = 0; i < 19; ++i) {
     SCOPED_TRACE(i);
@@ -70,18 +69,14 @@ TEST(LinePoolTest, CreatedElementsCopyElementZeroAndStartOffThePicture) {
               std::tuple(i <= 5, LineStyle::Dotted, 1, PenMode::Mask, i <= 5 ? colours.parallels : 0x008000));
     EXPECT_EQ(EndsOf(p), (Ends{0, -300, 4000, -300}));
   }
-}
 
-// Catches a pool not hidden or recoloured, the curve colour given to the
-// night, the parallels hidden by the rebuild or left visible when hidden.
-TEST(LinePoolTest, HidingAndRecolouring) {
-  LinePools pools = StartedPools();
+  // Catches a pool not hidden or recoloured, the curve colour given to the
+  // night, the parallels hidden by the rebuild or left visible when hidden.
   HideDaylightPools(pools);
   RecolourDaylightPools(pools, {Rgb(10, 20, 30), Rgb(40, 50, 60), 0});
-  for (std::size_t i = 0; i < 361; ++i) {
-    EXPECT_EQ(std::tuple(pools.L[i].visible, pools.L[i].colour), std::tuple(false, Rgb(10, 20, 30)));
-    EXPECT_EQ(std::tuple(pools.N[i].visible, pools.N[i].colour), std::tuple(false, Rgb(40, 50, 60)));
-  }
+  for (std::size_t i = 0; i < 361; ++i)
+    EXPECT_EQ(std::tuple(pools.L[i].visible, pools.L[i].colour, pools.N[i].visible, pools.N[i].colour),
+              std::tuple(false, Rgb(10, 20, 30), false, Rgb(40, 50, 60))) << i;
   EXPECT_TRUE(pools.P[5].visible);
   const std::pair<Colour, bool> cases[] = {{kHiddenColour, false}, {0, true}};
   for (const auto& [colour, visible] : cases) {
@@ -112,13 +107,21 @@ std::array<float, kDaylightLines> StepTable() {
   return t;
 }
 
-// Catches east/west reversed, a segment ending on its own latitude, the stub
-// on the wrong side, the night colour not set, the scales swapped, y flipped.
-TEST(DaylightCurveTest, SegmentsJoinTheBoundaryPointsFromEastToWest) {
-  const MapState map = Map(100, 2000, 1000);
+// A curve placed on the 100-twips-per-degree map.
+class DaylightCurveTest : public ::testing::Test {
+ protected:
+  void Place(const std::array<float, kDaylightLines>& t, float declination = 5, bool night = true, Colour c = 0) {
+    PlaceDaylightCurve(t, {&map, kH, declination, night, c}, curve, pools);
+  }
+  MapState map = Map(100, 2000, 1000);
   LinePools pools = StartedPools();
   DaylightCurve curve;
-  PlaceDaylightCurve(StepTable(), {&map, kH, 5.0f, true, Rgb(1, 2, 3)}, curve, pools);
+};
+
+// Catches east/west reversed, a segment ending on its own latitude, the stub
+// on the wrong side, the night colour not set, the scales swapped, y flipped.
+TEST_F(DaylightCurveTest, SegmentsJoinTheBoundaryPointsFromEastToWest) {
+  Place(StepTable(), 5, true, Rgb(1, 2, 3));
   EXPECT_EQ(EndsOf(pools.L[0]), (Ends{20000, 0, 19900, 0}));  // 180° E to 179° E at 10° N
   EXPECT_EQ(EndsOf(pools.L[179]), (Ends{2100, 0, 2000, 3000}));  // 1° E at 10° N to 0° at 20° S
   EXPECT_EQ(EndsOf(pools.L[180]), (Ends{2000, 3000, 1900, 3000}));
@@ -133,10 +136,9 @@ TEST(DaylightCurveTest, SegmentsJoinTheBoundaryPointsFromEastToWest) {
   // Latitudes follow Pas_Inter, longitudes PasLong: half the vertical scale
   // puts 20° S at 1000 + 50·20. With the night zone off the night lines are
   // neither moved nor recoloured.
-  MapState flat = map;
-  flat.Pas_Inter = 50.0f / 60.0f;
+  map.Pas_Inter = 50.0f / 60.0f;
   const LinePools before = pools;
-  PlaceDaylightCurve(StepTable(), {&flat, kH, 5.0f, false, 0}, curve, pools);
+  Place(StepTable(), 5, false);
   EXPECT_EQ(EndsOf(pools.L[179]), (Ends{2100, 500, 2000, 2000}));
   for (std::size_t i : {0u, 179u, 360u}) {
     EXPECT_EQ(std::tuple(EndsOf(pools.N[i]), pools.N[i].colour), std::tuple(EndsOf(before.N[i]), before.N[i].colour));
@@ -144,8 +146,7 @@ TEST(DaylightCurveTest, SegmentsJoinTheBoundaryPointsFromEastToWest) {
 }
 
 // Catches > for >= on the declination and a dropped or wrong cut of the start.
-TEST(DaylightCurveTest, NightLinesRunToTheEdgeInThePolarNightAndAreCutToTheMap) {
-  const MapState map = Map(100, 2000, 1000);
+TEST_F(DaylightCurveTest, NightLinesRunToTheEdgeInThePolarNightAndAreCutToTheMap) {
   // y = 1000 − 100·φ: 5° → 500, −15° → 2500 (below the bottom, cut to it),
   // 25° → −1500 (above the top by less than a map height, kept), 35° →
   // −2500 (more than a map height above, moved to the top edge).
@@ -157,12 +158,10 @@ TEST(DaylightCurveTest, NightLinesRunToTheEdgeInThePolarNightAndAreCutToTheMap) 
   const std::pair<float, double> cases[] = {{0.5f, kH}, {0.0f, 0.0}, {-0.5f, 0.0}};
   for (const auto& [declination, edge] : cases) {
     SCOPED_TRACE(declination);
-    LinePools pools = StartedPools();
-    DaylightCurve curve;
-    PlaceDaylightCurve(t, {&map, kH, declination, true, 0}, curve, pools);
-    EXPECT_EQ(curve.NightEdge, edge);
-    EXPECT_EQ(pools.N[0].Y2, edge);
-    EXPECT_EQ(pools.N[360].Y2, edge);
+    pools = StartedPools();
+    curve = {};
+    Place(t, declination);
+    EXPECT_EQ(std::tuple(curve.NightEdge, pools.N[0].Y2, pools.N[360].Y2), std::tuple(edge, edge, edge));
     const auto& N = pools.N;
     EXPECT_EQ((std::array{std::lround(N[0].Y1), std::lround(N[10].Y1), std::lround(N[11].Y1), std::lround(N[12].Y1),
                           std::lround(N[360].Y1)}),
@@ -174,7 +173,7 @@ TEST(DaylightCurveTest, NightLinesRunToTheEdgeInThePolarNightAndAreCutToTheMap) 
 
 // Catches the west neighbour preferred, no wrap round 180°, entry 360 not
 // read for entry 0, and a spike drawn where the boundary is missing.
-TEST(DaylightCurveTest, AMeridianWithoutBoundaryTakesItsNearestNeighbours) {
+TEST_F(DaylightCurveTest, AMeridianWithoutBoundaryTakesItsNearestNeighbours) {
   std::array<float, kDaylightLines> t{};
   t.fill(-30.0f);
   t[4] = 20.0f, t[5] = kNoBoundary, t[6] = 30.0f;  // a tie: the eastern (lower) one
@@ -192,27 +191,21 @@ TEST(DaylightCurveTest, AMeridianWithoutBoundaryTakesItsNearestNeighbours) {
   EXPECT_EQ(DrawnBoundary(east_end)[1], 12.0f);
 
   // No spike above the pole: the segment and the night line take 20°.
-  const MapState map = Map(100, 2000, 1000);
-  LinePools pools = StartedPools();
-  DaylightCurve curve;
-  PlaceDaylightCurve(t, {&map, kH, 5.0f, true, 0}, curve, pools);
+  Place(t);
   EXPECT_EQ((std::array{std::lround(pools.L[4].Y2), std::lround(pools.L[5].Y1), std::lround(pools.N[5].Y1)}),
             (std::array{-1000L, -1000L, -1000L}));
 }
 
 // Catches the position tables refilled on every placing or never refilled,
 // and a slide in the wrong direction or moving the night lines elsewhere.
-TEST(DaylightCurveTest, ThePositionTablesAreRefilledOnlyAfterBeingEmptiedAndSlide) {
-  MapState map = Map(100, 2000, 1000);
-  LinePools pools = StartedPools();
-  DaylightCurve curve;
-  PlaceDaylightCurve(StepTable(), {&map, kH, 5.0f, true, 0}, curve, pools);
+TEST_F(DaylightCurveTest, ThePositionTablesAreRefilledOnlyAfterBeingEmptiedAndSlide) {
+  Place(StepTable());
   map.Xc = 2500;  // the view moved; the tables are not emptied
-  PlaceDaylightCurve(StepTable(), {&map, kH, 5.0f, true, 0}, curve, pools);
+  Place(StepTable());
   EXPECT_EQ(std::lround(pools.L[0].X1), 20500);
   EXPECT_EQ(std::tuple(std::lround(curve.XCourbe1[0]), std::lround(curve.XCourbe2[360])), std::tuple(20000, -16100));
   EmptyCurveTables(curve);
-  PlaceDaylightCurve(StepTable(), {&map, kH, 5.0f, true, 0}, curve, pools);
+  Place(StepTable());
   EXPECT_EQ(std::tuple(std::lround(curve.XCourbe1[0]), std::lround(curve.XCourbe2[360])), std::tuple(20500, -15600));
 
   SlideDaylight(curve, pools, 300);
@@ -231,18 +224,14 @@ class RecordingProgress final : public DaylightProgress {
 
 // Catches a step of the redraw left out or reordered, a wrong step count, the
 // scan direction not kept for the sampling.
-TEST(DaylightRedrawTest, SetsTheScalesEmptiesTheTablesAndStepsTheProgressNineTimesWhileSampling) {
-  MapState map;
-  map.ZOOMc = 10800;  // the whole height of the world
-  map.Yc = 3000;
-  map.Xc = 1;  // stale: the redraw puts it back in the middle
+TEST(DaylightRedrawTest, StepsTheProgressNineTimesWhileSamplingEveryWholeMeridian) {
+  // The whole height of the world; Xc stale: the redraw puts it back in the middle.
+  MapState map{.ZOOMc = 10800, .Xc = 1, .Yc = 3000};
   LinePools pools = StartedPools();
   DaylightCurve curve;
   curve.XCourbe1.fill(123);  // stale positions of an older drawing
   RecordingProgress progress;
-  SunEphemeris eph;
-  eph.Delta = 0.5;
-  RedrawDaylight(eph, {true, 0, 12000, 6000}, map, curve, pools, progress);
+  RedrawDaylight({.Delta = 0.5}, {true, 0, 12000, 6000}, map, curve, pools, progress);
   // Emptied, stepped once, then nine steps while sampling.
   EXPECT_EQ(progress.calls, "CSSSSSSSSSS");
   // Just north of the Equator the scan runs from the north pole down (south
@@ -253,10 +242,8 @@ TEST(DaylightRedrawTest, SetsTheScalesEmptiesTheTablesAndStepsTheProgressNineTim
   // The tables hold this drawing: 180° E lies 180·60·0.5556 = 6000 twips east
   // of the middle.
   EXPECT_EQ(std::lround(curve.XCourbe1[0]), 12000);
-}
 
-// Catches the scan from the wrong pole, a meridian skipped, a wrong step rate.
-TEST(DaylightRedrawTest, SamplesTheBoundaryOnEveryWholeMeridianAtTheSolstice) {
+  // Catches the scan from the wrong pole, a meridian skipped, a wrong step rate.
   // 21 June 2007, 12:00 UT: declination 23.438; the Sun stands near the
   // Greenwich meridian. On it, the Sun is just below the horizon at 67° S
   // (h = 90 − 23.438 − 67 = −0.438); on the 180th meridian at 66° N
@@ -276,11 +263,16 @@ TEST(DaylightRedrawTest, SamplesTheBoundaryOnEveryWholeMeridianAtTheSolstice) {
 
 // Catches a wrong latitude or name order, the print position not returned to
 // the edge, the meridian or its caption misplaced, the Equator not solid, E
-// and W swapped, ticks mirrored, a tick not recoloured, Greenwich labelled.
+// and W swapped, ticks mirrored, a tick not recoloured, Greenwich labelled,
+// the hidden colour drawn as a colour.
 TEST(ParallelsTest, ParallelsMeridianAndTicksStandAtTheirPlacesWithTheirNames) {
   const MapState map = Map(20, 3000, 1500);
   LinePools pools = StartedPools({}, 6000);
   RecordingCanvas picture(6000, 3000);
+  // The hidden colour draws nothing and moves no line.
+  DrawParallels(0, 20, kHiddenColour, map, pools, picture);
+  EXPECT_TRUE(picture.texts.empty());
+  EXPECT_EQ(EndsOf(pools.P[5]), (Ends{0, -300, 6000, -300}));
   // Blue, not the pools' own green, so that a tick left uncoloured shows.
   DrawParallels(0, 20, kBlue, map, pools, picture);
   // y = 1500 − 20·φ; Greenwich 20° west of the centre: x = 3000 − 400.
@@ -310,9 +302,8 @@ TEST(ParallelsTest, ParallelsMeridianAndTicksStandAtTheirPlacesWithTheirNames) {
   for (const auto& [k, x, label] : ticks) {
     SCOPED_TRACE(k);
     const PoolLine& p = pools.P[k];
-    EXPECT_EQ(EndsOf(p), (Ends{x, 1400, x, 1600}));
-    EXPECT_EQ(p.style, LineStyle::Solid);
-    EXPECT_EQ(p.visible, label != nullptr);
+    EXPECT_EQ(std::tuple(EndsOf(p), p.style, p.visible),
+              std::tuple(Ends{x, 1400, x, 1600}, LineStyle::Solid, label != nullptr));
     if (label == nullptr) continue;
     EXPECT_EQ(p.colour, kBlue);
     EXPECT_EQ(Shown(picture.texts[k < 12 ? k + 1 : k]), label);
@@ -332,29 +323,20 @@ TEST(ParallelsTest, TicksStandOnTheBottomEdgeWhenTheEquatorIsOffTheMap) {
     LinePools pools = StartedPools({}, 6000);
     RecordingCanvas picture(6000, 3000);
     DrawParallels(lat_centre, 0, kGreen, Map(60, 3000, 1500), pools, picture);
-    for (std::size_t k = 6; k < 19; ++k) {
+    for (std::size_t k = 6; k < 19; ++k)
       EXPECT_TRUE(std::abs(pools.P[k].Y1 - y1) < 0.1 && std::abs(pools.P[k].Y2 - y2) < 0.1) << k;
-    }
     EXPECT_NEAR(picture.texts.back().y, y1 - 200, 0.1);
   }
 }
 
-// Catches the hidden colour drawn as a colour.
-TEST(ParallelsTest, TheHiddenColourDrawsNothing) {
-  LinePools pools = StartedPools({}, 6000);
-  const LinePools before = pools;
-  RecordingCanvas picture(6000, 3000);
-  DrawParallels(0, 0, kHiddenColour, Map(10, 3000, 1500), pools, picture);
-  EXPECT_TRUE(picture.texts.empty());
-  for (std::size_t k = 0; k < 19; ++k) {
-    EXPECT_EQ(EndsOf(pools.P[k]), EndsOf(before.P[k])) << k;
-    EXPECT_EQ(std::tuple(pools.P[k].visible, pools.P[k].style), std::tuple(before.P[k].visible, before.P[k].style));
-  }
+// A drawn line as its ends and colour.
+std::array<double, 5> Drawn(const struct RecordingCanvas::Line& l) {
+  return {l.x1, l.y1, l.x2, l.y2, double(l.colour)};
 }
 
 // Catches a wrong kilometres-per-minute constant and a dropped guard on a
 // zero, negative or NaN scale.
-TEST(ScaleBarTest, TwipsPerHundredKilometres) {
+TEST(ScaleBarTest, TwipsPerHundredKilometresTheFactorAndTheDrawing) {
   // The whole height of the world (10,800 minutes) in 6000 twips:
   // Pas_Inter = 0.5556, U = 0.5556 / 1.852 · 100 = 30.0 twips per 100 km.
   EXPECT_NEAR(ComputeScaleBar(6000.0f / 10800.0f).U, 30.0, 0.01);
@@ -362,10 +344,7 @@ TEST(ScaleBarTest, TwipsPerHundredKilometres) {
   for (const float scale : {0.0f, -1.0f, std::numeric_limits<float>::quiet_NaN()}) {
     EXPECT_EQ(ComputeScaleBar(scale).U, 0);
   }
-}
-
-// Catches < for <= at each threshold of the factor and of the tenths.
-TEST(ScaleBarTest, TheFactorFollowsTheLengthOfOneHundredKilometres) {
+  // Catches < for <= at each threshold of the factor and of the tenths.
   const std::tuple<double, double, const char*, bool> cases[] = {
       {0, 10, "1000 km", false},      {599.9, 10, "1000 km", true},   {600, 1, "100 km", false},
       {2000, 1, "100 km", false},     {2000.5, 1, "100 km", true},    {15000, 1, "100 km", true},
@@ -377,16 +356,9 @@ TEST(ScaleBarTest, TheFactorFollowsTheLengthOfOneHundredKilometres) {
     EXPECT_EQ(std::tuple(bar.S, bar.Lb, bar.width, ScaleBarLabel(bar), bar.tenths),
               std::tuple(S, U * S, U * S + 1000, std::string(label), tenths));
   }
-}
 
-// A drawn line as its ends and colour.
-std::array<double, 5> Drawn(const struct RecordingCanvas::Line& l) {
-  return {l.x1, l.y1, l.x2, l.y2, double(l.colour)};
-}
-
-// Catches the old bar not cleared, a tenth missing, a tick in the wrong
-// colour or length, the label misplaced.
-TEST(ScaleBarTest, TheDrawingHasEndTicksTenthsMiddleTickBarAndLabel) {
+  // Catches the old bar not cleared, a tenth missing, a tick in the wrong
+  // colour or length, the label misplaced.
   constexpr double kRed = 0x0000FF, kDarkGreen = 0x004000;
   RecordingCanvas picture(5000, 500);
   picture.Line(0, 0, 1, 1, 0);               // an older bar

@@ -28,7 +28,7 @@ std::string EveryByte() {
 // Faults: a byte of the code page lost in a round trip, the 0x80-0x9F block
 // taken as Latin-1, a capital for its small letter; an unknown character or
 // broken UTF-8 written as "?".
-TEST(Cp1252Test, KnownCharactersAndWhatTheCodePageLacks) {
+TEST(Cp1252Test, KnownCharactersWhatTheCodePageLacksAndLowerCase) {
   EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(EveryByte())), EveryByte());
   // Code page chart: E9 é, 80 €, 8C Œ, 9C œ, 92 ’, 9F Ÿ, A0 no-break space.
   const std::pair<std::string, std::string> cases[] = {
@@ -43,10 +43,7 @@ TEST(Cp1252Test, KnownCharactersAndWhatTheCodePageLacks) {
   // The cut sequence is read from a longer text, so no terminator ends it.
   const std::string_view refused[] = {"Łódź", "東京", "😀", "\xC3", {"\xE2\x82\xAC", 2}, "a\xE9z", "\x80"};
   for (const std::string_view text : refused) EXPECT_FALSE(Utf8ToCp1252(text).has_value()) << text;
-}
-
-// Faults: accented capitals not lowered; × and ß changed.
-TEST(Cp1252Test, LowerCaseKeepsAccents) {
+  // Faults: accented capitals not lowered; × and ß changed.
   EXPECT_EQ(Cp1252Lower("PARIS \xC9vry \x8A\x8C\x8E\x9F \xD7\xDE\xDF 9 3"),
             "paris \xE9vry \x9A\x9C\x9E\xFF \xD7\xFE\xDF 9 3");
 }
@@ -84,7 +81,7 @@ TEST(CityFileTest, ParseCityLineSplitsOnBlanks) {
 
 // Faults: a blank or ";" line classed as a heading; the header compared as
 // UTF-8; a CR inside a line taken as a line end; an empty last line added.
-TEST(CityFileTest, ClassifiesAndSplitsLines) {
+TEST(CityFileTest, ClassifiesSplitsAndReadsEveryByteOrNothing) {
   const std::pair<std::string, CityLineKind> kinds[] = {
       {" \t ", CityLineKind::Empty}, {";x", CityLineKind::CountryHeading}, {";   \t", CityLineKind::BlockEnd},
       {std::string(kUserSectionHeader), CityLineKind::UserSectionHeader},
@@ -97,17 +94,13 @@ TEST(CityFileTest, ClassifiesAndSplitsLines) {
     const std::vector<std::string_view> lines = SplitCityLines(bytes);
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), expected);
   }
-}
-
-// Faults: bytes translated in reading; a missing file or a folder read as empty.
-TEST(CityFileTest, ReadsEveryByteOrNothing) {
+  // Faults: bytes translated in reading; a missing file or a folder read as empty.
   const auto folder = std::filesystem::temp_directory_path() /
                       ("pellamar_city_file_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
   std::filesystem::create_directories(folder);
   std::ofstream(folder / "Villes.txt", std::ios::binary) << EveryByte();
   EXPECT_EQ(ReadCityFile(folder / "Villes.txt"), EveryByte());
-  EXPECT_FALSE(ReadCityFile(folder / "absent.txt").has_value());
-  EXPECT_FALSE(ReadCityFile(folder).has_value());  // a folder is no file
+  EXPECT_FALSE(ReadCityFile(folder / "absent.txt") || ReadCityFile(folder));  // a folder is no file
   std::filesystem::remove_all(folder);
 }
 
@@ -128,7 +121,7 @@ std::vector<std::string> Names(const std::vector<CityMatch>& found) {
 // Faults: a case-sensitive match, accents not folded, a blank line or ";"
 // line listed, a block cut at an empty line or at a block end before any
 // city, the user section's header left out, the leading ";" kept.
-TEST(CitySearchTest, NameSearchCountriesAndTheirCities) {
+TEST(CitySearchTest, NameSearchCountriesTheirCitiesAndTheChosenCity) {
   const std::vector<std::string_view> lines(kFile.begin(), kFile.end());
   const std::pair<std::string, std::vector<std::string>> searches[] = {
       // Any case, anywhere in the line; the line with ";" never comes.
@@ -160,21 +153,17 @@ TEST(CitySearchTest, NameSearchCountriesAndTheirCities) {
       {" france", {}},
   };
   for (const auto& [country, names] : countries) EXPECT_EQ(Names(CountryCities(lines, country)), names) << country;
-}
 
-// Faults: the west-positive longitude not negated; a clamp dropped; the
-// chosen zoom not the one just under every name drawn.
-TEST(CitySearchTest, ChosenCityIsClampedAndCentred) {
-  const std::pair<std::string, GeoPoint> cases[] = {
-      {"-34.613 0058.377 0 0 Buenos Aires", {-34.613, -58.377}},
-      {"95.000 -200.000 9 3 Trop loin", {90, 180}},
-      {"-95.000 200.000 9 3 Trop loin", {-90, -180}},
+  // Faults: the west-positive longitude not negated; a clamp dropped; the
+  // chosen zoom not the one just under every name drawn.
+  const std::tuple<std::string, double, double> cases[] = {
+      {"-34.613 0058.377 0 0 Buenos Aires", -34.613, -58.377},
+      {"95.000 -200.000 9 3 Trop loin", 90, 180},
+      {"-95.000 200.000 9 3 Trop loin", -90, -180},
   };
-  for (const auto& [line, place] : cases) {
-    const auto chosen = ChooseCity(line);
-    ASSERT_TRUE(chosen.has_value()) << line;
-    EXPECT_EQ(std::tuple(chosen->place.lat_deg, chosen->place.lon_east_deg),
-              std::tuple(place.lat_deg, place.lon_east_deg));
+  for (const auto& [line, lat, lon] : cases) {
+    const GeoPoint place = ChooseCity(line).value().place;  // throws, and fails, when refused
+    EXPECT_EQ(std::tuple(place.lat_deg, place.lon_east_deg), std::tuple(lat, lon)) << line;
   }
   EXPECT_FALSE(ChooseCity("Paris").has_value());
   EXPECT_EQ(ChooseCity("048.857 -002.351 0 0 Paris")->name, "Paris");
@@ -200,7 +189,7 @@ std::pair<int, RecordingCanvas> Draw(const std::vector<std::string>& file, const
 
 // Faults: a class given another style, x or y mirrored, the file's
 // west-positive sign ignored, a name not decoded from Windows-1252.
-TEST(CityDrawingTest, PlacesEachCityByItsClass) {
+TEST(CityDrawingTest, PlacesEachCityByItsClassAndNamesByZoom) {
   // 12° N 22° E lies 2° north and 2° east of the centre: 1200 twips right
   // and up. West-positive longitudes as the file keeps them.
   const std::vector<std::string> file = {
@@ -228,15 +217,13 @@ TEST(CityDrawingTest, PlacesEachCityByItsClass) {
   }
   EXPECT_EQ(d.texts[0].text, "Capitale");
   EXPECT_EQ(d.texts[6].text, "Bogotá");
-}
 
-// Faults: a zoom threshold taken as <= for <, a class named at the wrong zoom.
-TEST(CityDrawingTest, NamesByZoom) {
-  const std::vector<std::string> file = {"10.000 -020.000 2 0 A", "10.000 -020.000 3 0 B",
-                                         "10.000 -020.000 8 0 C", "10.000 -020.000 9 3 D"};
+  // Faults: a zoom threshold taken as <= for <, a class named at the wrong zoom.
+  const std::vector<std::string> classes = {"10.000 -020.000 2 0 A", "10.000 -020.000 3 0 B",
+                                            "10.000 -020.000 8 0 C", "10.000 -020.000 9 3 D"};
   const std::pair<double, std::string> cases[] = {{899.9, "ABCD"}, {900, "AD"}, {11999.9, "AD"}, {12000, ""}};
   for (const auto& [zoom, names] : cases) {
-    const auto [count, d] = Draw(file, Map(zoom));
+    const auto [count, d] = Draw(classes, Map(zoom));
     EXPECT_EQ(d.circles.size(), 4u);
     std::string drawn;
     for (const auto& t : d.texts) drawn += t.text;
@@ -246,7 +233,7 @@ TEST(CityDrawingTest, NamesByZoom) {
 
 // Faults: an edge taken as < for <=, latitude and longitude swapped, a wrap
 // added, a bad line stopping the drawing.
-TEST(CityDrawingTest, LimitsAreInclusiveAndDoNotWrapAndBadLinesAreSkipped) {
+TEST(CityDrawingTest, LimitsAreInclusiveNoWrapNoBadLinesAndCirclesAtLeastOnePixel) {
   const std::vector<std::string> file = {
       "15.000 -020.000 1 0 N", "15.001 -020.000 1 0 n", "05.000 -020.000 1 0 S", "04.999 -020.000 1 0 s",
       "10.000 -030.000 1 0 E", "10.000 -030.001 1 0 e", "10.000 -010.000 1 0 W", "10.000 -009.999 1 0 w",
@@ -268,20 +255,18 @@ TEST(CityDrawingTest, LimitsAreInclusiveAndDoNotWrapAndBadLinesAreSkipped) {
   const auto far = Draw({"10.000 179.000 1 0 Far", "10.000 -178.000 1 0 Near"}, m).second;
   ASSERT_EQ(far.texts.size(), 1u);
   EXPECT_EQ(far.texts[0].text, "Near");
-}
 
-// Faults: the one-pixel floor dropped; a division by a zero scale.
-TEST(CityDrawingTest, CircleNeverBelowOnePixelAndNothingWithoutScales) {
-  MapState m = Map(600);
+  // Faults: the one-pixel floor dropped; a division by a zero scale.
+  m = Map(600);
   m.Pas_Inter = m.PasLong = 0.05f;
-  const auto d = Draw({"10.000 -020.000 9 3 A", "10.000 -020.000 4 0 B"}, m, 15.0).second;
-  ASSERT_EQ(d.circles.size(), 2u);
-  EXPECT_EQ(std::tuple(d.circles[0].r, d.circles[1].r), std::tuple(15.0, 15.0));
+  const auto tiny = Draw({"10.000 -020.000 9 3 A", "10.000 -020.000 4 0 B"}, m, 15.0).second;
+  ASSERT_EQ(tiny.circles.size(), 2u);
+  EXPECT_EQ(std::tuple(tiny.circles[0].r, tiny.circles[1].r), std::tuple(15.0, 15.0));
   for (const auto zero : {&MapState::Pas_Inter, &MapState::PasLong}) {
     MapState none = Map(600);
     none.*zero = 0;
-    const auto [count, empty] = Draw({"10.000 -020.000 9 3 A"}, none);
-    EXPECT_EQ(std::tuple(count, empty.circles.size()), std::tuple(0, 0u));
+    const auto [none_count, empty] = Draw({"10.000 -020.000 9 3 A"}, none);
+    EXPECT_EQ(std::tuple(none_count, empty.circles.size()), std::tuple(0, 0u));
   }
 }
 
@@ -318,7 +303,7 @@ TEST(ShowPosition, WritesHemispheresDegreesMinutesAndSeconds) {
 
 // Faults: the subsquare from more than three decimals, west not mirrored,
 // seconds left out.
-TEST(ToLocator, SubsquaresFollowTheFirstThreeDecimalsOfTheTenths) {
+TEST(ToLocator, SubsquaresFollowTheFirstThreeDecimalsOfTheTenthsAndSecondsAreRounded) {
   // Worked by hand from x = (lon + 180) / 20 and y = (lat + 90) / 10.
   const std::tuple<DegreesMinutesSeconds, const char*, DegreesMinutesSeconds, const char*, const char*> cases[] = {
       // x = 9.125 exactly: the subsquare boundary 0.024 × 250 = 6 -> 'G'.
@@ -331,15 +316,14 @@ TEST(ToLocator, SubsquaresFollowTheFirstThreeDecimalsOfTheTenths) {
       {{0, 0, 0}, "N", {0, 5, 3}, "E", "JJ00BA"},
   };
   for (const auto& [lat, NS, lon, EW, locator] : cases) EXPECT_EQ(ToLocator(lat, NS, lon, EW), locator);
-}
 
-// Faults: seconds truncated instead of rounded, a leading zero written, the
-// carry to 60 cut.
-TEST(ConvertDegree, GivesTheRoundedSecondsOfArc) {
+  // Convert_Degree. Faults: seconds truncated instead of rounded, a leading
+  // zero written, the carry to 60 cut.
   // 48°51'24.0"; 2°21'03" without a leading zero; seconds run from 0 to 60
   // here; -1° + 29'45.6".
-  const std::pair<double, const char*> cases[] = {{48.856667, "24"}, {2.350833, "3"}, {0.99999, "60"}, {-0.504, "46"}};
-  for (const auto& [degrees, seconds] : cases) EXPECT_EQ(Convert_Degree(degrees), seconds) << degrees;
+  const std::pair<double, const char*> seconds_of[] = {
+      {48.856667, "24"}, {2.350833, "3"}, {0.99999, "60"}, {-0.504, "46"}};
+  for (const auto& [degrees, seconds] : seconds_of) EXPECT_EQ(Convert_Degree(degrees), seconds) << degrees;
 }
 
 }  // namespace

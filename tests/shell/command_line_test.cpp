@@ -27,7 +27,7 @@ CommandLine Apply(const std::vector<Option>& options) {
 
 // Faults: a value stored in another field; latitude and longitude swapped; a
 // switch wired to another flag.
-TEST(CommandLineTest, EachValueAndSwitchLandsInItsOwnField) {
+TEST(CommandLineTest, EachValueInItsFieldPinnedValuesInclusiveBoundsAndMalformedValues) {
   const CommandLine cl = Apply({{"snapshot", "out.jpg"}, {"size", "800x600"}, {"date", "2024-02-29"},
                                 {"time", "23:30:15"}, {"tz", "-5"}, {"centre", "48.85, 2.35"},
                                 {"zoom", "2400.5"}, {"readout", "10,20"}});
@@ -45,11 +45,9 @@ TEST(CommandLineTest, EachValueAndSwitchLandsInItsOwnField) {
     for (const auto& [other, other_flag] : switches) EXPECT_EQ(one.*other_flag, other_flag == flag) << name << other;
     EXPECT_FALSE(cl.*flag) << name;
   }
-}
 
-// Faults: a clamp dropped or its bounds wrong; a bound taken as < for <=; a
-// malformed value taken or half stored.
-TEST(CommandLineTest, PinnedValuesInclusiveBoundsAndMalformedValues) {
+  // Faults: a clamp dropped or its bounds wrong; a bound taken as < for <=; a
+  // malformed value taken or half stored.
   const std::tuple<const char*, double, double> centres[] = {
       {"95,200", 90, 180}, {"-90.5,-180.01", -90, -180}, {"-12.5,+170", -12.5, 170}};
   for (const auto& [text, lat, lon] : centres) {
@@ -78,8 +76,9 @@ TEST(CommandLineTest, PinnedValuesInclusiveBoundsAndMalformedValues) {
 }
 
 // Faults: --centre or --zoom taken without --snapshot; an option left out of
-// the parser or the help.
-TEST(CommandLineTest, CentreAndZoomNeedASnapshotAndEveryOptionIsInTheHelp) {
+// the parser or the help; the image suffix taken from a folder or compared
+// case-sensitively.
+TEST(CommandLineTest, CentreAndZoomNeedASnapshotEveryOptionIsInTheHelpAndTheSuffixNamesAFormat) {
   EXPECT_NE(CheckOptions(Apply({{"centre", "0,0"}})), "");
   EXPECT_NE(CheckOptions(Apply({{"zoom", "600"}, {"readout", "0,0"}})), "");
   EXPECT_EQ(CheckOptions(Apply({{"centre", "0,0"}, {"zoom", "600"}, {"snapshot", "a.png"}})), "");
@@ -95,10 +94,7 @@ TEST(CommandLineTest, CentreAndZoomNeedASnapshotAndEveryOptionIsInTheHelp) {
     EXPECT_NE(usage.find(std::string(o.description) + "\n"), std::string::npos);
   }
   EXPECT_NE(usage.find("  -h, --help"), std::string::npos);
-}
 
-// Faults: the suffix taken from a folder or compared case-sensitively.
-TEST(CommandLineTest, TheSuffixNamesAWritableFormatInAnyCase) {
   const std::vector<std::string> writable = {"az", "bmp", "jpeg", "jpg", "png"};
   const std::pair<const char*, const char*> cases[] = {
       {"/tmp/x/Carte.JPG", "jpg"}, {"a.b.jpeg", "jpeg"},    {"out.Bmp", "bmp"},      {"carte.AZ", "az"},
@@ -135,17 +131,14 @@ TEST(CommandLineTest, TheInstantSeenInAnotherZoneAndItsZoneText) {
 // given local clock time.
 std::tuple<int, std::string, std::string> Readout(const std::string& place, bool utc = true,
                                                   int seconds = 12 * 3600, double zone = 0, bool qra = false) {
-  CommandLine options;
-  options.readout = place;
-  options.utc = utc;
-  options.qra = qra;
+  const CommandLine options{.readout = place, .utc = utc, .qra = qra};
   std::ostringstream out, err;
   const int status = RunReadout(options, FixedClock({2007, 6, 21}, seconds, zone), out, err);
   return {status, out.str(), err.str()};
 }
 
 // Faults: a line missing, out of order or wired to another value.
-TEST(SunReadout, ParisOnTheSolsticePrintsTheEightLinesInOrder) {
+TEST(SunReadout, ParisOnTheSolsticePrintsTheEightLinesAndEachOptionChangesOnlyItsOwn) {
   // --readout 48.85,2.35 --date 2007-06-21 --time 12:00 --tz 0 --utc
   // Solar time: 12:00 UT plus 2.35° × 4 min, less the equation of time
   // read off the transit (11:52:21 vs mean noon 11:50:36): 12:07.65.
@@ -157,11 +150,9 @@ TEST(SunReadout, ParisOnTheSolsticePrintsTheEightLinesInOrder) {
                        "Coucher=19:57\nMessage=\nHeure Solaire=12:08\nAzimut= Azimut = 184.12 °\n"
                        "Hauteur= He: 64.54 °\n",
                        ""));
-}
 
-// Faults: locator left out, zone lost or applied twice, local time and UT
-// swapped, azimuth not from north, no midnight sun, a sign dropped.
-TEST(SunReadout, EachOptionChangesOnlyItsOwnLines) {
+  // Faults: locator left out, zone lost or applied twice, local time and UT
+  // swapped, azimuth not from north, no midnight sun, a sign dropped.
   const std::tuple<const char*, bool, int, double, bool, const char*> cases[] = {
       // 02:00 UT is local noon at 151.21° E; NOAA: azimuth 359.118°, height 32.686°.
       {"-33.87,151.21", true, 2 * 3600, 0, false, "\nAzimut= Azimut = 359.12 °\nHauteur= He: 32.69 °\n"},
@@ -198,7 +189,7 @@ auto Fields(const TwipRect& r) { return std::tuple(r.left, r.top, r.width, r.hei
 
 // Catches a panel placed from another's size, the map's margins wrong, the
 // progress panel not centred, a list or button not following Frame2.
-TEST(LayoutTest, PanelsOnAScreen15360TwipsWide) {
+TEST(LayoutTest, PanelsOnAScreen15360TwipsWideOnANarrowOneAndTheProgressShapes) {
   // A window of 15360 × 11520 twips, worked by hand: the map is 15360 - 200
   // wide and 11520 - 1635 - 1000 = 8885 high, below the top row.
   const MainLayout l = ComputeLayout(15360, 11520);
@@ -211,18 +202,14 @@ TEST(LayoutTest, PanelsOnAScreen15360TwipsWide) {
   };
   for (const auto& [rect, want] : cases) EXPECT_EQ(Fields(rect), Fields(want));
   EXPECT_EQ(std::tuple(l.command3_top, l.list3_height), std::tuple(8785 - 500, 8785 - 1300));
-}
 
-// Catches < for <= at the left limit of the configuration panel.
-TEST(LayoutTest, ANarrowScreenPutsTheConfigurationPanelAtLeft10) {
-  // Narrower than FraSol + FraConfig + 10: FraConfig overlaps FraSol.
+  // Catches < for <= at the left limit of the configuration panel: narrower
+  // than FraSol + FraConfig + 10, FraConfig overlaps FraSol.
   EXPECT_EQ(ComputeLayout(7500 + 4635 + 5, 9000).fra_config.left, 10);
   EXPECT_EQ(ComputeLayout(7500 + 4635 - 5, 9000).fra_config.left, 10);
   EXPECT_EQ(ComputeLayout(7500 + 4635 + 11, 9000).fra_config.left, 11);
-}
 
-// Catches a wrong gap between the progress shapes.
-TEST(LayoutTest, ProgressShapesAre30TwipsApart) {
+  // Catches a wrong gap between the progress shapes: 30 twips apart.
   const auto lefts = ProgressShapeLefts(60, 135);
   EXPECT_EQ(std::tuple(lefts[0], lefts[1], lefts[8]), std::tuple(60, 60 + 165, 60 + 8 * 165));
 }

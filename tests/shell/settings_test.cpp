@@ -27,23 +27,21 @@ std::string Stored(const MemorySettingsStore& store, std::string_view section,
 }
 
 // Catches a wrong default, a box read from another key's default.
-TEST(SettingsTest, EmptyStoreGivesTheFirstStartDefaults) {
+TEST(SettingsTest, EmptyStoreGivesTheFirstStartDefaultsAndABoxIsCheckedOnlyForOne) {
   const MemorySettingsStore store;
   EXPECT_EQ(Fields(ReadStartupOptions(store)), Fields(StartupOptions{true, true, true, true}));
   EXPECT_EQ(Fields(ReadKeptView(store, true)), Fields(KeptView{13885.0, 0.0f, 0.0f}));
   EXPECT_EQ(Fields(ReadColours(store)), Fields(OverlayColours{Rgb(255, 0, 0), Rgb(240, 240, 0), 32768u}));
-}
 
-// Catches halves rounded up or away from zero, a box checked for any non-zero.
-TEST(SettingsTest, CheckBoxIsCheckedOnlyForOne) {
+  // Catches halves rounded up or away from zero, a box checked for any non-zero.
   const std::pair<std::string_view, bool> cases[] = {
       {" 1 ", true}, {"1.4", true},  {"0.6", true},  {"1abc", true}, {"1,9", true},   {"+1", true},
       {"2", false},  {"-1", false},  {"0", false},   {"abc", false}, {"0.5", false},  {"1.5", false},
   };
   for (const auto& [text, checked] : cases) {
-    MemorySettingsStore store;
-    for (std::string_view key : {"MEM", "Raf", "Villes", "LOC"}) store.Write("Config", key, text);
-    EXPECT_EQ(Fields(ReadStartupOptions(store)), std::tuple(checked, checked, checked, checked)) << text;
+    MemorySettingsStore boxes;
+    for (std::string_view key : {"MEM", "Raf", "Villes", "LOC"}) boxes.Write("Config", key, text);
+    EXPECT_EQ(Fields(ReadStartupOptions(boxes)), std::tuple(checked, checked, checked, checked)) << text;
   }
 }
 
@@ -70,7 +68,7 @@ TEST(SettingsTest, KeptViewReading) {
 
 // Catches a float product written (4567.8003), a digit of the hundredths
 // lost, "-0" written, a read that does not give back the same float.
-TEST(SettingsTest, KeptViewIsWrittenWithPointAndReadBackExactly) {
+TEST(SettingsTest, QuitWritesTheViewWithPointReadBackExactlyEachBoxUnderItsKeyAndOnlyMemWhenNotKeeping) {
   const std::pair<KeptView, const char*> cases[] = {
       {{1234.5, 45.678f, -123.456f}, "1234.5 4567.8 -12345.6"},
       {{kMaxZoom, 90.0f, 180.0f}, "1000000 9000 18000"},
@@ -85,11 +83,9 @@ TEST(SettingsTest, KeptViewIsWrittenWithPointAndReadBackExactly) {
     if (texts) EXPECT_EQ(Stored(store, "Config", {"Zoom", "LATCENTD", "LONCENTD"}), texts);
     EXPECT_EQ(Fields(ReadKeptView(store, true)), Fields(view));
   }
-}
 
-// Catches a box written under another key, the view written while keep_map
-// is off, the whole world not restored after it.
-TEST(SettingsTest, QuitWritesEachBoxUnderItsOwnKeyAndOnlyMemWhenNotKeeping) {
+  // Catches a box written under another key, the view written while keep_map
+  // is off, the whole world not restored after it.
   MemorySettingsStore store;
   WriteConfigOnQuit(store, {true, false, true, false}, {500.0, 10.0f, 20.0f});
   EXPECT_EQ(Stored(store, "Config", {"MEM", "Raf", "Villes", "LOC"}), "1 0 1 0");
@@ -137,15 +133,13 @@ TEST(SettingsTest, ColourReading) {
 
 // Catches two option colours swapped, an out-of-range index accepted, the
 // scroll bars filled from the wrong components.
-TEST(ColoursTest, OptionsAndScrolls) {
+TEST(ColoursTest, OptionsScrollsAndStoringTheSevenKeys) {
   const std::optional<Colour> want[] = {std::nullopt, 0x008000, 0x00FFFF, 0x800000, kHiddenColour, std::nullopt};
   for (int i = -1; i <= 4; ++i) EXPECT_EQ(ParallelsOption(i), want[i + 1]) << i;
   EXPECT_EQ(ScrollsFor({Rgb(1, 2, 3), Rgb(4, 5, 6), 0}), (std::array<int, 6>{1, 2, 3, 4, 5, 6}));
-}
 
-// Catches a key written from the wrong scroll bar, a dropped 0..255 clamp,
-// the hidden colour stored unsigned, a read that swaps components.
-TEST(ColoursTest, StoringWritesTheSevenKeysAndReadsBack) {
+  // Catches a key written from the wrong scroll bar, a dropped 0..255 clamp,
+  // the hidden colour stored unsigned, a read that swaps components.
   const std::tuple<ColourPanelValues, const char*, Colour, Colour> cases[] = {
       {{{10, 20, 30, 40, 50, 60}, kHiddenColour}, "-2147483633 10 20 30 40 50 60", 0x1E140A, 0x3C3228},
       {{{-5, 300, 128, 1, 2, 3}, 0x800000}, "8388608 0 255 128 1 2 3", 0x80FF00, 0x030201},
